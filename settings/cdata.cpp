@@ -1,0 +1,230 @@
+#include "cdata.h"
+
+#include "ihelpviewer.h"
+#include "isoundplayer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <limits>
+
+namespace solvane {
+
+namespace {
+const QString kData = QStringLiteral("Data");
+const QString kUsers = QStringLiteral("Users");
+const QString kRecent = QStringLiteral("Recent");
+const QString kProduct = QStringLiteral("Solvane");
+
+bool ToInt(const QString& text, long long lo, long long hi, long long& out)
+{
+    bool ok = false;
+    const long long v = text.trimmed().toLongLong(&ok);
+    if (!ok || v < lo || v > hi)
+        return false;
+    out = v;
+    return true;
+}
+} // namespace
+
+cData::cData(std::unique_ptr<QSettings> store, const QString& dataDir)
+    : store_(std::move(store)), appDir_(dataDir.isEmpty() ? DefaultAppDir() : dataDir)
+{
+    if (!store_)
+        store_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             kProduct, kProduct);
+    if (!appDir_.endsWith(u'/'))
+        appDir_ += u'/';
+}
+
+cData::~cData() = default;
+
+QString cData::DefaultAppDir()
+{
+#ifdef Q_OS_WIN
+    QString base = QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
+#else
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+#endif
+    if (base.isEmpty())
+        base = QDir::homePath(); // no application-data folder: keep the data beside the user
+    return base + u'/' + kProduct + u'/';
+}
+
+bool cData::EnsureAppDir() const { return QDir().mkpath(appDir_); }
+
+void cData::InitCD(const QString& prodName, int games, const QString& helpFile)
+{
+    prodName_ = prodName;
+    helpFile_ = helpFile;
+    if (QCoreApplication::instance())
+        QCoreApplication::setApplicationName(prodName);
+    games_.assign(static_cast<size_t>(std::max(games, 0)), QString());
+}
+
+QString cData::Read(const QString& section, const QString& key) const
+{
+    return store_->value(section + u'/' + key).toString();
+}
+
+void cData::Write(const QString& section, const QString& key, const QString& value)
+{
+    store_->setValue(section + u'/' + key, value);
+}
+
+int cData::ReadSetting(const char* key, int def) const
+{
+    const QString full = kData + u'/' + QLatin1String(key);
+    if (!store_->contains(full))
+        return def;
+    long long v = 0;
+    if (!ToInt(store_->value(full).toString(), std::numeric_limits<int16_t>::min(),
+               std::numeric_limits<int16_t>::max(), v))
+        return def; // not a 16-bit number: a hand-edited value
+    return static_cast<int>(v);
+}
+
+void cData::WriteSetting(const char* key, int value)
+{
+    Write(kData, QLatin1String(key), QString::number(static_cast<int16_t>(value)));
+}
+
+int cData::RangeIndex() const
+{
+    const int v = ReadSetting("RangeIndex", kDefaultRangeIndex);
+    return (v >= 1 && v <= kDefaultRangeIndex) ? v : kDefaultRangeIndex;
+}
+
+int32_t cData::CustomColor() const
+{
+    const QString full = kData + QStringLiteral("/CustomColor");
+    long long v = 0;
+    if (!store_->contains(full) ||
+        !ToInt(store_->value(full).toString(), std::numeric_limits<int32_t>::min(),
+               std::numeric_limits<int32_t>::max(), v))
+        return kDefaultCustomColor;
+    return static_cast<int32_t>(v);
+}
+
+void cData::SetCustomColor(int32_t v) { Write(kData, QStringLiteral("CustomColor"), QString::number(v)); }
+
+QString cData::LastGName() const
+{
+    const QString full = kData + QStringLiteral("/LastGName");
+    if (store_->contains(full))
+        return store_->value(full).toString();
+    return GetGName(1);
+}
+
+void cData::SetLastGName(const QString& name) { Write(kData, QStringLiteral("LastGName"), name); }
+
+void cData::SetTotalGames(int n) { games_.resize(static_cast<size_t>(std::max(n, 0))); }
+
+void cData::SetGame(int id, const QString& name)
+{
+    if (id >= 1 && id <= TotalGames())
+        games_[id - 1] = name;
+}
+
+QString cData::GetGName(int id) const
+{
+    return (id >= 1 && id <= TotalGames()) ? games_[id - 1] : QString();
+}
+
+int cData::GetGameID(const QString& name) const
+{
+    for (int id = 1; id <= TotalGames(); ++id)
+        if (games_[id - 1] == name)
+            return id;
+    return 0;
+}
+
+QString cData::CurPlayer() const { return Read(kUsers, QString::number(kCurrentPlayerKey)); }
+
+void cData::SetCurPlayer(const QString& name)
+{
+    Write(kUsers, QString::number(kCurrentPlayerKey), name);
+}
+
+int cData::TotalPlayers() const
+{
+    int n = 0;
+    for (int slot = 1; slot <= kMaxPlayers; ++slot)
+        if (!GetPlayer(slot).isEmpty())
+            ++n;
+    return n;
+}
+
+QString cData::GetPlayer(int slot) const { return Read(kUsers, QString::number(slot)); }
+
+void cData::SetPlayer(int slot, const QString& name, bool makeCurrent)
+{
+    Write(kUsers, QString::number(slot), name);
+    if (makeCurrent)
+        SetCurPlayer(name);
+}
+
+QString cData::GetRecent(int pos) const { return Read(kRecent, QString::number(pos)); }
+
+void cData::SetRecent(const QString& name)
+{
+    if (name == GetRecent(1))
+        return;
+    for (int pos = kRecentGames - 1; pos >= 1; --pos)
+        Write(kRecent, QString::number(pos + 1), GetRecent(pos));
+    Write(kRecent, QStringLiteral("1"), name);
+}
+
+int cData::RecentCount() const
+{
+    int n = 0;
+    for (int pos = 1; pos <= kRecentGames; ++pos)
+        if (!GetRecent(pos).isEmpty())
+            ++n;
+    return n;
+}
+
+void cData::ClearRecent()
+{
+    for (int pos = 1; pos <= kRecentGames; ++pos)
+        Write(kRecent, QString::number(pos), QString());
+}
+
+void cData::SetCurGName(const QString& name)
+{
+    curGName_ = name;
+    SetLastGName(name);
+}
+
+void cData::PlaySound(const QString& kind) const
+{
+    struct Sound { const char* kind; const char* resource; int (cData::*on)() const; };
+    static const Sound kSounds[] = {
+        {"Start", "START", &cData::SoundStart},
+        {"CardUp", "CARDUP", &cData::SoundCardUp},
+        {"CardDown", "CARDDOWN", &cData::SoundCardDown},
+        {"AutoPlay", "AUTOPLAY", &cData::SoundAutoPlay},
+        {"Undo", "UNDO", &cData::SoundUndo},
+        {"Redo", "UNDO", &cData::SoundRedo}, // redo has no sound of its own
+        {"Win", "WIN", &cData::SoundWin},
+    };
+    for (const Sound& s : kSounds)
+        if (kind == QLatin1String(s.kind) && (this->*s.on)() != 0 && soundPlayer_)
+            soundPlayer_->Play(QLatin1String(s.resource));
+}
+
+void cData::ShowRules(const QString& gameName) const
+{
+    if (helpViewer_)
+        helpViewer_->ShowContext(GetGameID(gameName));
+}
+
+void cData::ShowContents() const
+{
+    if (helpViewer_)
+        helpViewer_->ShowContents();
+}
+
+} // namespace solvane
