@@ -1,0 +1,210 @@
+#include "cposition.h"
+
+#include <array>
+
+namespace solvane {
+
+namespace {
+// Place kinds for the random tables.
+constexpr int kKindTableau = 0;
+constexpr int kKindCell = 1;
+constexpr int kKindFoundation = 2;
+constexpr int kKinds = 3;
+
+constexpr uint64_t Mix(uint64_t x)
+{
+    x ^= x >> 33;
+    x *= 0xff51afd7ed558ccdULL;
+    x ^= x >> 33;
+    x *= 0xc4ceb9fe1a85ec53ULL;
+    x ^= x >> 33;
+    return x;
+}
+
+constexpr uint64_t SplitMix(uint64_t& state)
+{
+    uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+// One random number per (component, kind, depth, card); built once, read-only after.
+struct Tables {
+    uint64_t z[2][kKinds][kSolverCards][kSolverCards];
+    uint64_t kindSeed[2][kKinds];
+    uint64_t locSeed[2][kLocations];
+    Tables()
+    {
+        uint64_t s = 0x5eed0f50a7a11eULL;
+        for (auto& comp : z)
+            for (auto& kind : comp)
+                for (auto& depth : kind)
+                    for (auto& v : depth)
+                        v = SplitMix(s);
+        for (auto& comp : kindSeed)
+            for (auto& v : comp)
+                v = SplitMix(s);
+        for (auto& comp : locSeed)
+            for (auto& v : comp)
+                v = SplitMix(s);
+    }
+};
+
+const Tables& Random()
+{
+    static const Tables t;
+    return t;
+}
+
+int KindOf(int loc)
+{
+    return IsTableauLoc(loc) ? kKindTableau : IsCellLoc(loc) ? kKindCell : kKindFoundation;
+}
+} // namespace
+
+cPosition::cPosition(const cSolverRules& rules) : rules_(&rules)
+{
+    const Tables& t = Random();
+    for (int loc = 0; loc < kLocations; ++loc) {
+        len_[loc] = 0;
+        for (int c = 0; c < 2; ++c) {
+            // Interchangeable places of one kind share a seed, so that only their contents count.
+            seed_[c][loc] = rules.Interchangeable() ? t.kindSeed[c][KindOf(loc)] : t.locSeed[c][loc];
+            hash_[c][loc] = 0;
+        }
+    }
+    for (int c = 0; c < 2; ++c) {
+        total_[c] = 0;
+        for (int loc = 0; loc < kLocations; ++loc)
+            total_[c] += Mix(seed_[c][loc]);
+    }
+    emptyCells_ = rules.Cells();
+    emptyPiles_ = rules.Piles();
+}
+
+void cPosition::PushCard(int loc, int card)
+{
+    const Tables& t = Random();
+    const int kind = KindOf(loc);
+    const int depth = len_[loc];
+    cards_[loc][depth] = static_cast<uint8_t>(card);
+    hash_[0][loc] ^= t.z[0][kind][depth][card];
+    hash_[1][loc] ^= t.z[1][kind][depth][card];
+    len_[loc] = static_cast<uint8_t>(depth + 1);
+}
+
+int cPosition::PopCard(int loc)
+{
+    const Tables& t = Random();
+    const int kind = KindOf(loc);
+    const int depth = --len_[loc];
+    const int card = cards_[loc][depth];
+    hash_[0][loc] ^= t.z[0][kind][depth][card];
+    hash_[1][loc] ^= t.z[1][kind][depth][card];
+    return card;
+}
+
+void cPosition::Rehash(int loc, uint64_t old0, uint64_t old1)
+{
+    total_[0] += Mix(hash_[0][loc] + seed_[0][loc]) - Mix(old0 + seed_[0][loc]);
+    total_[1] += Mix(hash_[1][loc] + seed_[1][loc]) - Mix(old1 + seed_[1][loc]);
+}
+
+void cPosition::Push(int loc, int card)
+{
+    const uint64_t o0 = hash_[0][loc], o1 = hash_[1][loc];
+    if (len_[loc] == 0) {
+        if (IsCellLoc(loc))
+            --emptyCells_;
+        else if (IsTableauLoc(loc))
+            --emptyPiles_;
+    }
+    PushCard(loc, card);
+    if (IsFoundationLoc(loc))
+        ++onFoundations_;
+    Rehash(loc, o0, o1);
+}
+
+void cPosition::MoveCards(int from, int to, int count)
+{
+    const uint64_t f0 = hash_[0][from], f1 = hash_[1][from];
+    const uint64_t t0 = hash_[0][to], t1 = hash_[1][to];
+    if (len_[to] == 0) {
+        if (IsCellLoc(to))
+            --emptyCells_;
+        else if (IsTableauLoc(to))
+            --emptyPiles_;
+    }
+    const int n = count + 1;
+    const int first = len_[from] - n;
+    for (int i = 0; i < n; ++i)
+        PushCard(to, cards_[from][first + i]);
+    for (int i = 0; i < n; ++i)
+        PopCard(from);
+    if (len_[from] == 0) {
+        if (IsCellLoc(from))
+            ++emptyCells_;
+        else if (IsTableauLoc(from))
+            ++emptyPiles_;
+    }
+    if (IsFoundationLoc(to))
+        onFoundations_ += n;
+    if (IsFoundationLoc(from))
+        onFoundations_ -= n;
+    Rehash(from, f0, f1);
+    Rehash(to, t0, t1);
+}
+
+bool cPosition::FoundationTakes(int f, int card) const
+{
+    const int loc = kFoundationLoc + f;
+    const int n = len_[loc];
+    if (n == 0)
+        return rules_->StartsFoundation(card);
+    return n < kFoundationCards && rules_->FitsFoundation(cards_[loc][n - 1], card);
+}
+
+bool cPosition::PlayUp(int loc, AutoMove*& out)
+{
+    const int card = Top(loc);
+    for (int f = 0; f < kSolverFoundations; ++f) {
+        if (!FoundationTakes(f, card))
+            continue;
+        MoveCards(loc, kFoundationLoc + f, 0);
+        *out++ = {static_cast<uint8_t>(loc), static_cast<uint8_t>(kFoundationLoc + f)};
+        // Each play is an ordinary move, so it starts a nested scan of the whole table.
+        RunAutoplay(out);
+        return true;
+    }
+    return false;
+}
+
+void cPosition::RunAutoplay(AutoMove*& out)
+{
+    for (int t = 0; t < rules_->Piles(); ++t)
+        if (len_[t] != 0)
+            PlayUp(t, out);
+    for (int r = 0; r < rules_->Cells(); ++r)
+        if (len_[kCellLoc + r] != 0)
+            PlayUp(kCellLoc + r, out);
+}
+
+int cPosition::Apply(const SolverMove& m, AutoMove* chain)
+{
+    MoveCards(m.from, m.to, m.count);
+    if (!rules_->Autoplay())
+        return 0;
+    AutoMove* out = chain;
+    RunAutoplay(out);
+    return static_cast<int>(out - chain);
+}
+
+void cPosition::Undo(const SolverMove& m, const AutoMove* chain, int chainLength)
+{
+    for (int i = chainLength - 1; i >= 0; --i)
+        MoveCards(chain[i].to, chain[i].from, 0);
+    MoveCards(m.to, m.from, m.count);
+}
+
+} // namespace solvane

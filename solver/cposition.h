@@ -1,0 +1,92 @@
+#pragma once
+// A compact position for the search: every pile of the table as a stack of picture ids,
+// a fingerprint kept up to date move by move, and moves that can be taken back exactly,
+// together with the autoplay chain each one set off.
+#include "csolverrules.h"
+
+#include <cstdint>
+#include <utility>
+
+namespace solvane {
+
+// Places of the position: tableau piles 0..9, free cells 10..13, foundations 14..17.
+constexpr int kCellLoc = kSolverPiles;
+constexpr int kFoundationLoc = kSolverPiles + kSolverCells;
+constexpr int kLocations = kFoundationLoc + kSolverFoundations;
+
+inline bool IsTableauLoc(int loc) { return loc < kCellLoc; }
+inline bool IsCellLoc(int loc) { return loc >= kCellLoc && loc < kFoundationLoc; }
+inline bool IsFoundationLoc(int loc) { return loc >= kFoundationLoc; }
+
+// A player's move: the card with `count` cards lying on it goes from one place to another.
+struct SolverMove {
+    uint8_t from = 0;
+    uint8_t to = 0;
+    uint8_t count = 0;
+    bool operator==(const SolverMove&) const = default;
+};
+
+// One card that autoplay took to a foundation.
+struct AutoMove {
+    uint8_t from = 0;
+    uint8_t to = 0;
+};
+
+// The longest autoplay chain: every card once.
+constexpr int kMaxChain = kSolverCards;
+
+struct PositionKey {
+    uint64_t a = 0;
+    uint64_t b = 0;
+    bool operator==(const PositionKey&) const = default;
+};
+
+class cPosition {
+public:
+    explicit cPosition(const cSolverRules& rules);
+
+    const cSolverRules& Rules() const { return *rules_; }
+
+    // Building: lays a card on top of a place.
+    void Push(int loc, int card);
+
+    int Len(int loc) const { return len_[loc]; }
+    int CardAt(int loc, int i) const { return cards_[loc][i]; }
+    int Top(int loc) const { return cards_[loc][len_[loc] - 1]; }
+    int OnFoundations() const { return onFoundations_; }
+    bool Won() const { return onFoundations_ == kSolverCards; }
+    int EmptyCells() const { return emptyCells_; }
+    int EmptyPiles() const { return emptyPiles_; }
+    // Whether foundation `f` would take the card.
+    bool FoundationTakes(int f, int card) const;
+
+    // Makes the move and, with autoplay on, the chain that follows it; the chain's moves
+    // are written to `chain` and their number returned.
+    int Apply(const SolverMove& m, AutoMove* chain);
+    // Takes back a move made by Apply, with its chain.
+    void Undo(const SolverMove& m, const AutoMove* chain, int chainLength);
+
+    // The fingerprint: equal for positions that differ only in the order of interchangeable
+    // piles, and different otherwise but for a chance of about 2^-96 per pair.
+    PositionKey Key() const { return {total_[0], total_[1]}; }
+
+private:
+    void MoveCards(int from, int to, int count);
+    void PushCard(int loc, int card);
+    int PopCard(int loc);
+    void Rehash(int loc, uint64_t old0, uint64_t old1);
+    void RunAutoplay(AutoMove*& out);
+    bool PlayUp(int loc, AutoMove*& out);
+
+    const cSolverRules* rules_;
+    uint8_t cards_[kLocations][kSolverCards];
+    uint8_t len_[kLocations];
+    uint64_t hash_[2][kLocations];
+    uint64_t seed_[2][kLocations];
+    uint64_t total_[2];
+    int onFoundations_ = 0;
+    int emptyCells_ = 0;
+    int emptyPiles_ = 0;
+};
+
+} // namespace solvane

@@ -1,0 +1,218 @@
+#include "csolver.h"
+
+#include <algorithm>
+
+namespace solvane {
+
+namespace {
+// How often the clock and the cancel flag are read, in positions.
+constexpr uint64_t kCheckEvery = 1024;
+// The share of the memory limit given to the table of positions; the rest holds the path.
+constexpr size_t kTableShareNum = 7, kTableShareDen = 8;
+// The quick pass gives up after this many positions and leaves the rest to the complete one.
+constexpr uint64_t kQuickBudget = 200000;
+
+// Move ordering weights.
+constexpr int kToFoundation = 1000;
+constexpr int kFromFoundation = -2000;
+constexpr int kFromCell = 150;
+constexpr int kOntoCard = 300;
+constexpr int kOntoSpace = 40;
+constexpr int kPerRunCard = 20;
+constexpr int kToCell = -100;
+constexpr int kEmptiesPile = 100;
+constexpr int kFreesPlayable = 200;
+constexpr int kBreaksRun = -150;
+} // namespace
+
+cSolver::cSolver(const cPosition& start, const SolveLimits& limits)
+    : start_(start), p_(start), limits_(limits),
+      table_(limits.bytes / kTableShareDen * kTableShareNum)
+{
+    const auto span = std::chrono::duration<double>(limits.seconds);
+    deadline_ = std::chrono::steady_clock::now() +
+                std::chrono::duration_cast<std::chrono::steady_clock::duration>(span);
+}
+
+Verdict cSolver::Run()
+{
+    if (start_.Won()) {
+        solution_.clear();
+        return Verdict::Winnable;
+    }
+    Outcome o = RunPass({false, kQuickBudget});
+    if (o == Outcome::Won)
+        return Verdict::Winnable;
+    if (o == Outcome::Exhausted || o == Outcome::Budget)
+        o = RunPass({true, 0});
+    switch (o) {
+    case Outcome::Won: return Verdict::Winnable;
+    case Outcome::Exhausted: return Verdict::NotWinnable;
+    default: return Verdict::Unknown;
+    }
+}
+
+size_t cSolver::PathBytes() const
+{
+    return frames_.capacity() * sizeof(Frame) + moves_.capacity() * sizeof(SolverMove) +
+           chain_.capacity() * sizeof(AutoMove);
+}
+
+cSolver::Outcome cSolver::Check()
+{
+    if (limits_.cancel && limits_.cancel->load(std::memory_order_relaxed))
+        return Outcome::Cancelled;
+    if (std::chrono::steady_clock::now() > deadline_)
+        return Outcome::Time;
+    if (table_.Bytes() + PathBytes() > limits_.bytes)
+        return Outcome::Memory;
+    return Outcome::Won; // nothing to stop for
+}
+
+int cSolver::Score(const SolverMove& m) const
+{
+    const cSolverRules& r = p_.Rules();
+    int s = 0;
+    if (IsFoundationLoc(m.to))
+        s += kToFoundation;
+    if (IsFoundationLoc(m.from))
+        s += kFromFoundation;
+    if (IsCellLoc(m.from))
+        s += kFromCell;
+    if (IsCellLoc(m.to))
+        s += kToCell;
+    if (IsTableauLoc(m.to))
+        s += (p_.Len(m.to) > 0 ? kOntoCard : kOntoSpace) + kPerRunCard * m.count;
+    if (IsTableauLoc(m.from)) {
+        const int below = p_.Len(m.from) - 2 - m.count;
+        if (below < 0) {
+            s += kEmptiesPile;
+        } else {
+            const int exposed = p_.CardAt(m.from, below);
+            const int moved = p_.CardAt(m.from, below + 1);
+            for (int f = 0; f < kSolverFoundations; ++f)
+                if (p_.FoundationTakes(f, exposed)) {
+                    s += kFreesPlayable;
+                    break;
+                }
+            if (r.FitsTableau(exposed, moved))
+                s += kBreaksRun;
+        }
+    }
+    return s;
+}
+
+void cSolver::Order(std::vector<SolverMove>& moves) const
+{
+    std::vector<std::pair<int, SolverMove>> scored;
+    scored.reserve(moves.size());
+    for (const SolverMove& m : moves)
+        scored.push_back({Score(m), m});
+    std::stable_sort(scored.begin(), scored.end(),
+                     [](const auto& x, const auto& y) { return x.first > y.first; });
+    for (size_t i = 0; i < moves.size(); ++i)
+        moves[i] = scored[i].second;
+}
+
+bool cSolver::ForcedMove(const std::vector<SolverMove>& moves, SolverMove& forced) const
+{
+    const cSolverRules& r = p_.Rules();
+    CardMask up = 0;
+    for (int f = 0; f < kSolverFoundations; ++f)
+        for (int i = 0; i < p_.Len(kFoundationLoc + f); ++i)
+            up |= CardMask(1) << p_.CardAt(kFoundationLoc + f, i);
+    for (const SolverMove& m : moves) {
+        if (!IsFoundationLoc(m.to) || IsFoundationLoc(m.from))
+            continue;
+        // Nothing still in play could ever be built on the card.
+        if ((r.TableauChildren(p_.Top(m.from)) & ~up) == 0) {
+            forced = m;
+            return true;
+        }
+    }
+    return false;
+}
+
+void cSolver::PushFrame(const Pass& pass, bool root)
+{
+    scratch_.clear();
+    MoveFilter filter;
+    filter.fromFoundations = pass.complete;
+    // Before the first move, a move that changes nothing can still set autoplay off.
+    filter.every = root && p_.Rules().Autoplay() && AutoplayPending(p_);
+    GenerateMoves(p_, filter, scratch_);
+    SolverMove forced;
+    if (!pass.complete && !p_.Rules().Autoplay() && ForcedMove(scratch_, forced)) {
+        scratch_.assign(1, forced);
+    } else {
+        Order(scratch_);
+    }
+    Frame f;
+    f.movesBegin = static_cast<uint32_t>(moves_.size());
+    moves_.insert(moves_.end(), scratch_.begin(), scratch_.end());
+    f.movesEnd = static_cast<uint32_t>(moves_.size());
+    f.next = f.movesBegin;
+    frames_.push_back(f);
+}
+
+cSolver::Outcome cSolver::RunPass(const Pass& pass)
+{
+    p_ = start_;
+    table_.Clear();
+    frames_.clear();
+    moves_.clear();
+    chain_.clear();
+    solution_.clear();
+    passPositions_ = 0;
+    table_.Add(p_.Key());
+    if (p_.Won())
+        return last_ = Outcome::Won;
+    PushFrame(pass, true);
+    AutoMove chain[kMaxChain];
+    while (!frames_.empty()) {
+        Frame& f = frames_.back();
+        if (f.next == f.movesEnd) {
+            moves_.resize(f.movesBegin);
+            frames_.pop_back();
+            if (frames_.empty())
+                break;
+            Frame& parent = frames_.back();
+            p_.Undo(parent.applied, chain_.data() + parent.chainBegin, parent.chainLength);
+            chain_.resize(parent.chainBegin);
+            continue;
+        }
+        const SolverMove m = moves_[f.next++];
+        const int n = p_.Apply(m, chain);
+        ++positions_;
+        ++passPositions_;
+        if (p_.Won()) {
+            for (const Frame& fr : frames_)
+                if (&fr != &frames_.back())
+                    solution_.push_back(fr.applied);
+            solution_.push_back(m);
+            return last_ = Outcome::Won;
+        }
+        const cTransTable::Added added = table_.Add(p_.Key());
+        if (added != cTransTable::Added::New) {
+            p_.Undo(m, chain, n);
+            if (added == cTransTable::Added::Full)
+                return last_ = Outcome::Memory;
+            continue;
+        }
+        if (passPositions_ % kCheckEvery == 0) {
+            const Outcome stop = Check();
+            if (stop != Outcome::Won)
+                return last_ = stop;
+        }
+        if (pass.budget != 0 && passPositions_ >= pass.budget)
+            return last_ = Outcome::Budget;
+        f.applied = m;
+        f.chainBegin = static_cast<uint32_t>(chain_.size());
+        f.chainLength = static_cast<uint8_t>(n);
+        chain_.insert(chain_.end(), chain, chain + n);
+        PushFrame(pass, false);
+    }
+    return last_ = Outcome::Exhausted;
+}
+
+} // namespace solvane

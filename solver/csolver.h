@@ -1,0 +1,68 @@
+#pragma once
+// The search behind Solve: a depth-first search over fingerprinted positions. A quick pass
+// follows the likely moves only; if it finds nothing, a complete pass tries every move,
+// so that running out of positions proves the game cannot be won.
+#include "cposition.h"
+#include "ctranstable.h"
+#include "mmoves.h"
+#include "msolver.h"
+
+#include <chrono>
+#include <vector>
+
+namespace solvane {
+
+class cSolver {
+public:
+    enum class Outcome { Won, Exhausted, Budget, Memory, Time, Cancelled };
+
+    struct Pass {
+        // Every move, no shortcuts: an exhausted complete pass is a proof.
+        bool complete = true;
+        // Positions this pass may visit; 0 for no limit.
+        uint64_t budget = 0;
+    };
+
+    cSolver(const cPosition& start, const SolveLimits& limits);
+
+    // Both passes; the verdict and, when won, the moves.
+    Verdict Run();
+    Outcome RunPass(const Pass& pass);
+
+    const std::vector<SolverMove>& Solution() const { return solution_; }
+    uint64_t Positions() const { return positions_; }
+    Outcome LastOutcome() const { return last_; }
+
+private:
+    struct Frame {
+        uint32_t movesBegin = 0;
+        uint32_t movesEnd = 0;
+        uint32_t next = 0;
+        uint32_t chainBegin = 0;
+        uint8_t chainLength = 0;
+        SolverMove applied;
+    };
+
+    void PushFrame(const Pass& pass, bool root);
+    void Order(std::vector<SolverMove>& moves) const;
+    bool ForcedMove(const std::vector<SolverMove>& moves, SolverMove& forced) const;
+    int Score(const SolverMove& m) const;
+    Outcome Check();
+    size_t PathBytes() const;
+
+    cPosition start_;
+    cPosition p_;
+    SolveLimits limits_;
+    cTransTable table_;
+    std::chrono::steady_clock::time_point deadline_;
+    std::vector<Frame> frames_;
+    std::vector<SolverMove> moves_;
+    std::vector<AutoMove> chain_;
+    std::vector<SolverMove> scratch_;
+    std::vector<SolverMove> solution_;
+    uint64_t positions_ = 0;
+    uint64_t passPositions_ = 0;
+    Outcome last_ = Outcome::Exhausted;
+};
+
+} // namespace solvane

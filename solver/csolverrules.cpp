@@ -1,0 +1,54 @@
+#include "csolverrules.h"
+
+#include "carray.h"
+#include "cgames.h"
+#include "mrules.h"
+
+namespace solvane {
+
+cSolverRules::cSolverRules(const GameRules& rules, const std::array<int8_t, kSolverCards>& num,
+                           const std::array<int8_t, kSolverCards>& suit, int baseRank, bool autoplay)
+    : num_(num), suit_(suit), baseRank_(baseRank), autoplay_(autoplay)
+{
+    // The engine's own mapping from the ten values, so orders and wrapping are its own.
+    cGames g;
+    ApplyRules(g, rules);
+    piles_ = g.Piles(kTableau);
+    cells_ = g.Piles(kReserve);
+    multi_ = g.MultiMove();
+    const int tabOrder = g.Order(kTableau, 0);
+    const int runOrder = g.MultiOrder();
+    const bool tabWrap = g.AK(kTableau) != 0;
+    const int fOrder = g.Order(kFoundation, 0);
+    const bool fWrap = g.AK(kFoundation) != 0;
+    for (int l = 0; l < kSolverCards; ++l)
+        for (int u = 0; u < kSolverCards; ++u) {
+            const CardMask bit = CardMask(1) << u;
+            if (FitsValues(num[l], suit[l], num[u], suit[u], tabOrder, tabWrap))
+                tableau_[l] |= bit;
+            if (FitsValues(num[l], suit[l], num[u], suit[u], runOrder, tabWrap))
+                run_[l] |= bit;
+            if (FitsValues(num[l], suit[l], num[u], suit[u], fOrder, fWrap))
+                foundation_[l] |= bit;
+        }
+    for (int c = 0; c < kSolverCards; ++c) {
+        if (g.EmptyNum() == kAnyRank || num[c] == g.EmptyNum())
+            space_ |= CardMask(1) << c;
+        if (num[c] == baseRank)
+            base_ |= CardMask(1) << c;
+    }
+    suitFoundations_ = fOrder == kUpSameSuit || fOrder == kDownSameSuit;
+    interchangeable_ = !autoplay || suitFoundations_;
+}
+
+cSolverRules cSolverRules::FromBoard(const GameRules& rules, const cArray& board, bool autoplay)
+{
+    std::array<int8_t, kSolverCards> num{}, suit{};
+    for (int p = 0; p < kSolverCards; ++p) {
+        num[p] = static_cast<int8_t>(board.CardNum(p));
+        suit[p] = static_cast<int8_t>(board.CardSuit(p));
+    }
+    return cSolverRules(rules, num, suit, board.BaseRank(), autoplay);
+}
+
+} // namespace solvane

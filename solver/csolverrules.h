@@ -1,0 +1,75 @@
+#pragma once
+// The rules of one game compiled for the solver: which card may lie on which, which cards
+// fill an empty pile or start a foundation, and whether piles may be taken in any order.
+// Cards are the board's picture ids, so every answer is about the deal at hand.
+#include "gamerules.h"
+
+#include <array>
+#include <cstdint>
+
+namespace solvane {
+
+class cArray;
+
+using CardMask = uint64_t;
+
+constexpr int kSolverCards = 52;
+constexpr int kSolverPiles = 10;
+constexpr int kSolverCells = 4;
+constexpr int kSolverFoundations = 4;
+constexpr int kFoundationCards = 13;
+
+class cSolverRules {
+public:
+    // Ranks and suits by picture id, and the rank that starts an empty foundation.
+    cSolverRules(const GameRules& rules, const std::array<int8_t, kSolverCards>& num,
+                 const std::array<int8_t, kSolverCards>& suit, int baseRank, bool autoplay);
+    // The rules of the game, with the cards and the base rank of the board.
+    static cSolverRules FromBoard(const GameRules& rules, const cArray& board, bool autoplay);
+
+    int Piles() const { return piles_; }
+    int Cells() const { return cells_; }
+    bool MultiMove() const { return multi_; }
+    bool Autoplay() const { return autoplay_; }
+    int BaseRank() const { return baseRank_; }
+    int Num(int card) const { return num_[card]; }
+    int Suit(int card) const { return suit_[card]; }
+
+    bool FitsTableau(int lower, int upper) const { return (tableau_[lower] >> upper) & 1; }
+    bool FitsRun(int lower, int upper) const { return (run_[lower] >> upper) & 1; }
+    bool FitsFoundation(int lower, int upper) const { return (foundation_[lower] >> upper) & 1; }
+    bool FillsSpace(int card) const { return (space_ >> card) & 1; }
+    bool StartsFoundation(int card) const { return (base_ >> card) & 1; }
+    // The cards that may lie on `lower` in the tableau.
+    CardMask TableauChildren(int lower) const { return tableau_[lower]; }
+    // The cards that may follow `lower` on a foundation.
+    CardMask FoundationChildren(int lower) const { return foundation_[lower]; }
+
+    // How many cards may lie on a moved card.
+    static int Capacity(int emptyCells, int emptyPiles) { return (emptyCells + 1) * (emptyPiles + 1) - 1; }
+
+    // Whether tableau piles, free cells and foundations may be taken in any order without
+    // changing what can be reached: always without autoplay; with it only when every
+    // foundation has a single next card, since autoplay fills them in table order.
+    bool Interchangeable() const { return interchangeable_; }
+    // Whether each foundation holds one suit in a fixed rank order (same-suit building).
+    bool SuitFoundations() const { return suitFoundations_; }
+
+private:
+    std::array<int8_t, kSolverCards> num_{};
+    std::array<int8_t, kSolverCards> suit_{};
+    std::array<CardMask, kSolverCards> tableau_{};
+    std::array<CardMask, kSolverCards> run_{};
+    std::array<CardMask, kSolverCards> foundation_{};
+    CardMask space_ = 0;
+    CardMask base_ = 0;
+    int piles_ = 0;
+    int cells_ = 0;
+    int baseRank_ = 0;
+    bool multi_ = false;
+    bool autoplay_ = false;
+    bool interchangeable_ = true;
+    bool suitFoundations_ = false;
+};
+
+} // namespace solvane

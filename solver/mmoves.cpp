@@ -1,0 +1,157 @@
+#include "mmoves.h"
+
+namespace solvane {
+
+namespace {
+class Generator {
+public:
+    Generator(const cPosition& p, const MoveFilter& f, std::vector<SolverMove>& out)
+        : p_(p), r_(p.Rules()), out_(out), reduce_(!f.every && p.Rules().Interchangeable())
+    {
+        for (int t = 0; t < r_.Piles(); ++t)
+            if (p_.Len(t) == 0 && firstEmptyPile_ < 0)
+                firstEmptyPile_ = t;
+        for (int c = 0; c < r_.Cells(); ++c)
+            if (p_.Len(kCellLoc + c) == 0 && firstEmptyCell_ < 0)
+                firstEmptyCell_ = c;
+        for (int f2 = 0; f2 < kSolverFoundations; ++f2)
+            if (p_.Len(kFoundationLoc + f2) == 0 && firstEmptyFoundation_ < 0)
+                firstEmptyFoundation_ = f2;
+    }
+
+    void Tableau()
+    {
+        const int capacity =
+            r_.MultiMove() ? cSolverRules::Capacity(p_.EmptyCells(), p_.EmptyPiles()) : 0;
+        for (int t = 0; t < r_.Piles(); ++t) {
+            const int n = p_.Len(t);
+            for (int k = 0; k < n; ++k) {
+                if (k > 0 && (k > capacity || !r_.FitsRun(p_.CardAt(t, n - 1 - k), p_.CardAt(t, n - k))))
+                    break;
+                const int card = p_.CardAt(t, n - 1 - k);
+                ToTableau(t, k, card, k == n - 1);
+                if (k == 0) {
+                    ToCells(t);
+                    ToFoundations(t, card, false);
+                }
+            }
+        }
+    }
+
+    void Cells()
+    {
+        for (int c = 0; c < r_.Cells(); ++c) {
+            const int loc = kCellLoc + c;
+            if (p_.Len(loc) == 0)
+                continue;
+            const int card = p_.Top(loc);
+            ToTableau(loc, 0, card, false);
+            // Another empty cell is the same position unless the cells are told apart.
+            if (!reduce_)
+                ToCells(loc);
+            ToFoundations(loc, card, false);
+        }
+    }
+
+    void Foundations()
+    {
+        for (int f = 0; f < kSolverFoundations; ++f) {
+            const int loc = kFoundationLoc + f;
+            if (p_.Len(loc) == 0)
+                continue;
+            const int card = p_.Top(loc);
+            ToTableau(loc, 0, card, false);
+            ToCells(loc);
+            ToFoundations(loc, card, p_.Len(loc) == 1);
+        }
+    }
+
+private:
+    void Add(int from, int to, int count)
+    {
+        out_.push_back({static_cast<uint8_t>(from), static_cast<uint8_t>(to), static_cast<uint8_t>(count)});
+    }
+
+    // `wholePile`: the run is all of its pile, so an empty pile would only take its place.
+    void ToTableau(int from, int count, int card, bool wholePile)
+    {
+        for (int u = 0; u < r_.Piles(); ++u) {
+            if (u == from)
+                continue;
+            if (p_.Len(u) == 0) {
+                if (!r_.FillsSpace(card))
+                    continue;
+                if (reduce_ && (u != firstEmptyPile_ || wholePile))
+                    continue;
+            } else if (!r_.FitsTableau(p_.Top(u), card)) {
+                continue;
+            }
+            Add(from, u, count);
+        }
+    }
+
+    void ToCells(int from)
+    {
+        for (int c = 0; c < r_.Cells(); ++c) {
+            const int loc = kCellLoc + c;
+            if (loc == from || p_.Len(loc) != 0)
+                continue;
+            if (reduce_ && c != firstEmptyCell_)
+                continue;
+            Add(from, loc, 0);
+        }
+    }
+
+    // `alone`: the card is the only one on its foundation, so another empty foundation
+    // would only take its place.
+    void ToFoundations(int from, int card, bool alone)
+    {
+        for (int f = 0; f < kSolverFoundations; ++f) {
+            const int loc = kFoundationLoc + f;
+            // A card dropped on its own foundation is no move.
+            if (loc == from || !p_.FoundationTakes(f, card))
+                continue;
+            if (reduce_ && p_.Len(loc) == 0 && (f != firstEmptyFoundation_ || alone))
+                continue;
+            Add(from, loc, 0);
+        }
+    }
+
+    const cPosition& p_;
+    const cSolverRules& r_;
+    std::vector<SolverMove>& out_;
+    const bool reduce_;
+    int firstEmptyPile_ = -1;
+    int firstEmptyCell_ = -1;
+    int firstEmptyFoundation_ = -1;
+};
+} // namespace
+
+void GenerateMoves(const cPosition& p, const MoveFilter& filter, std::vector<SolverMove>& out)
+{
+    Generator g(p, filter, out);
+    g.Tableau();
+    g.Cells();
+    if (filter.fromFoundations)
+        g.Foundations();
+}
+
+bool AutoplayPending(const cPosition& p)
+{
+    const cSolverRules& r = p.Rules();
+    auto fits = [&](int card) {
+        for (int f = 0; f < kSolverFoundations; ++f)
+            if (p.FoundationTakes(f, card))
+                return true;
+        return false;
+    };
+    for (int t = 0; t < r.Piles(); ++t)
+        if (p.Len(t) != 0 && fits(p.Top(t)))
+            return true;
+    for (int c = 0; c < r.Cells(); ++c)
+        if (p.Len(kCellLoc + c) != 0 && fits(p.Top(kCellLoc + c)))
+            return true;
+    return false;
+}
+
+} // namespace solvane

@@ -1,0 +1,218 @@
+#pragma once
+// Helpers for solver tests: random rule sets and positions, the engine's own list of the
+// player's moves, board layouts to compare, and an exhaustive search that uses nothing but
+// the engine's rule functions and MoveCard.
+#include "cboardset.h"
+#include "cposition.h"
+#include "iboardhost.h"
+#include "mautoplay.h"
+#include "mboardread.h"
+#include "mmoves.h"
+#include "mposition.h"
+#include "mrules.h"
+#include "msolver.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace solvane::test {
+
+struct Host : iBoardHost {
+    bool autoplay = false;
+    bool AutoplayOn() const override { return autoplay; }
+};
+
+inline int Pick(std::mt19937& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+
+inline GameRules RandomRules(std::mt19937& rng)
+{
+    GameRules r;
+    r.gOrder = Pick(rng, 0, 9);
+    r.gBase = Pick(rng, 0, 13);
+    r.gCards = Pick(rng, 0, 4);
+    r.hOrder = Pick(rng, 0, 9);
+    r.hSpace = Pick(rng, 0, 13);
+    r.hPiles = Pick(rng, 1, 10);
+    r.hAk = Pick(rng, 0, 1);
+    r.hMulti = Pick(rng, 0, 1);
+    r.rPiles = Pick(rng, 0, 4);
+    r.rCards = Pick(rng, 0, r.rPiles);
+    return r;
+}
+
+// A player's move as the engine names it: card, destination cell kind and pile, cards on it.
+using EngineMove = std::tuple<int, int, int, int>;
+
+// Every move mouse play allows, asked of the engine's rule functions.
+inline std::set<EngineMove> EngineMoves(const cArray& a)
+{
+    std::set<EngineMove> moves;
+    const cGames& g = a.Games();
+    for (int pic = 0; pic < 52; ++pic) {
+        const int cell = a.CardCell(pic);
+        const int pile = a.CardPile(pic);
+        int count = 0;
+        if (cell == kStock || !CanPickUp(a, pic, count))
+            continue;
+        if (cell == kFoundation && a.CardPos(pic) != a.GetTop(kFoundation, pile))
+            continue;
+        for (int t = 0; t < g.Piles(kTableau); ++t)
+            if (!(cell == kTableau && pile == t) && AcceptsOnTableau(a, pic, t))
+                moves.insert({pic, kTableau, t, count});
+        for (int r = 0; r < g.Piles(kReserve); ++r)
+            if (AcceptsOnReserve(a, pic, r, count))
+                moves.insert({pic, kReserve, r, 0});
+        for (int f = 0; f < g.Piles(kFoundation); ++f)
+            if (!(cell == kFoundation && pile == f) && AcceptsOnFoundation(a, pic, f, count))
+                moves.insert({pic, kFoundation, f, 0});
+    }
+    return moves;
+}
+
+inline EngineMove Named(const cPosition& p, const SolverMove& m)
+{
+    int cell = 0, pile = 0;
+    LocateOnBoard(m.to, cell, pile);
+    return {p.CardAt(m.from, p.Len(m.from) - 1 - m.count), cell, pile, m.count};
+}
+
+// Every pile as (cell kind, pile) -> cards bottom first.
+using Layout = std::map<std::pair<int, int>, std::vector<int>>;
+
+inline Layout LayoutOf(const cArray& a)
+{
+    Layout l;
+    for (int c = 0; c < 5; ++c)
+        for (int p = 0; p < 21; ++p)
+            for (int i = 0; i <= a.GetTop(c, p); ++i)
+                l[{c, p}].push_back(a.GetPicID(c, p, i));
+    return l;
+}
+
+inline Layout LayoutOf(const cPosition& pos)
+{
+    Layout l;
+    for (int loc = 0; loc < kLocations; ++loc) {
+        int c = 0, p = 0;
+        LocateOnBoard(loc, c, p);
+        for (int i = 0; i < pos.Len(loc); ++i)
+            l[{c, p}].push_back(pos.CardAt(loc, i));
+    }
+    return l;
+}
+
+// A copy of the board that logs and reports nothing.
+inline cArray Scratch(const cArray& a)
+{
+    cArray copy(a);
+    copy.SetLog(nullptr);
+    copy.SetObserver(nullptr);
+    return copy;
+}
+
+inline void Play(cArray& a, const EngineMove& m)
+{
+    const auto [pic, cell, pile, count] = m;
+    a.Move(pic, cell, pile, a.GetTop(cell, pile) + 1, kModeNormal, 0, count, false);
+}
+
+// Puts the cards of a layout back on a board of the same game and deal.
+inline void Rebuild(cArray& a, const Layout& l)
+{
+    const int base = a.BaseRank();
+    a.Init(0);
+    std::vector<std::tuple<int, int, int, int>> plan; // pic, cell, pile, pos
+    for (const auto& [where, cards] : l)
+        for (size_t i = 0; i < cards.size(); ++i)
+            plan.push_back({cards[i], where.first, where.second, int(i)});
+    for (size_t i = plan.size(); i-- > 0;)
+        a.Move(std::get<0>(plan[i]), kStock, 0, a.GetTop(kStock, 0) + 1, kModeDeal, 0, 0, true);
+    for (const auto& [pic, cell, pile, pos] : plan)
+        a.Move(pic, cell, pile, pos, kModeDeal, 0, 0, false);
+    a.SetBaseRank(int16_t(base));
+}
+
+struct Reference {
+    bool winnable = false;
+    bool exhausted = false;
+    size_t states = 0;
+};
+
+// Breadth-first over every move the engine allows, positions told apart exactly (no
+// symmetry, no shortcut): the answer the solver must agree with.
+inline Reference ReferenceSearch(const cArray& start, size_t maxStates)
+{
+    Reference ref;
+    cArray a = Scratch(start);
+    std::set<Layout> seen{LayoutOf(a)};
+    std::vector<Layout> queue{LayoutOf(a)};
+    if (a.TotalGoalCards() == 52) {
+        ref.winnable = true;
+        return ref;
+    }
+    for (size_t head = 0; head < queue.size(); ++head) {
+        Rebuild(a, queue[head]);
+        for (const EngineMove& m : EngineMoves(a)) {
+            cArray b = Scratch(a);
+            Play(b, m);
+            if (b.TotalGoalCards() == 52) {
+                ref.winnable = true;
+                ref.states = seen.size();
+                return ref;
+            }
+            Layout l = LayoutOf(b);
+            if (seen.insert(l).second) {
+                if (seen.size() > maxStates) {
+                    ref.states = seen.size();
+                    return ref;
+                }
+                queue.push_back(std::move(l));
+            }
+        }
+    }
+    ref.exhausted = true;
+    ref.states = seen.size();
+    return ref;
+}
+
+// Plays the solution through MoveCard: true when every move was legal and the game is won.
+inline ::testing::AssertionResult ReplaysToWin(const cArray& start, const SolveResult& result)
+{
+    cArray a = Scratch(start);
+    for (size_t i = 0; i < result.moves.size(); ++i) {
+        const SolveStep& s = result.moves[i];
+        const EngineMove m{s.pic, s.toCell, s.toPile, s.count};
+        if (a.CardCell(s.pic) != s.fromCell || a.CardPile(s.pic) != s.fromPile)
+            return ::testing::AssertionFailure() << "move " << i << " names the wrong source";
+        if (!EngineMoves(a).count(m))
+            return ::testing::AssertionFailure() << "move " << i << " is not legal";
+        PlayStep(a, s);
+    }
+    if (a.TotalGoalCards() != 52)
+        return ::testing::AssertionFailure() << "the game is not won after " << result.moves.size() << " moves";
+    return ::testing::AssertionSuccess();
+}
+
+// A dealt game after `moves` random legal moves (fewer when the game gets stuck).
+inline void RandomPosition(cBoardSet& set, Host& host, std::mt19937& rng, const GameRules& rules, int moves)
+{
+    set.NewDeal(rules, Pick(rng, 0, 100000));
+    set.Board().SetHost(&host);
+    Autoplay(set.Board());
+    for (int i = 0; i < moves; ++i) {
+        const auto legal = EngineMoves(set.Board());
+        if (legal.empty())
+            break;
+        auto it = legal.begin();
+        std::advance(it, Pick(rng, 0, int(legal.size()) - 1));
+        Play(set.Board(), *it);
+    }
+}
+
+} // namespace solvane::test

@@ -1,0 +1,163 @@
+// The solver's own move generator and move primitive against the engine: random rule sets,
+// random positions from random play, the same legal moves and the same resulting boards,
+// autoplay chains included.
+#include "solvertest.h"
+
+using namespace solvane;
+using namespace solvane::test;
+
+namespace {
+constexpr int kGames = 250;
+constexpr int kMovesPerGame = 40;
+
+std::set<EngineMove> SolverMoves(const cPosition& p)
+{
+    std::vector<SolverMove> moves;
+    MoveFilter every;
+    every.every = true;
+    GenerateMoves(p, every, moves);
+    std::set<EngineMove> named;
+    for (const SolverMove& m : moves)
+        EXPECT_TRUE(named.insert(Named(p, m)).second) << "a move listed twice";
+    return named;
+}
+
+SolverMove Find(const cPosition& p, const EngineMove& m)
+{
+    std::vector<SolverMove> moves;
+    MoveFilter every;
+    every.every = true;
+    GenerateMoves(p, every, moves);
+    for (const SolverMove& s : moves)
+        if (Named(p, s) == m)
+            return s;
+    ADD_FAILURE() << "move not found";
+    return {};
+}
+} // namespace
+
+TEST(SolverMoves, SameMovesAndSameBoardsAsTheEngine)
+{
+    std::mt19937 rng(20240611);
+    int compared = 0, chains = 0;
+    for (int game = 0; game < kGames; ++game) {
+        const GameRules rules = RandomRules(rng);
+        Host host;
+        host.autoplay = Pick(rng, 0, 1) == 1;
+        cBoardSet set;
+        set.NewDeal(rules, Pick(rng, 0, 100000));
+        cArray& a = set.Board();
+        a.SetHost(&host);
+        Autoplay(a);
+        const cSolverRules compiled = cSolverRules::FromBoard(rules, a, host.autoplay);
+        for (int step = 0; step < kMovesPerGame; ++step) {
+            cPosition p(compiled);
+            ASSERT_FALSE(LoadPosition(a, p).has_value());
+            const std::set<EngineMove> legal = EngineMoves(a);
+            ASSERT_EQ(SolverMoves(p), legal) << "rules " << FormatRules(rules) << " step " << step;
+            for (const EngineMove& m : legal) {
+                cArray b = Scratch(a);
+                Play(b, m);
+                cPosition q = p;
+                AutoMove chain[kMaxChain];
+                const SolverMove sm = Find(q, m);
+                const int n = q.Apply(sm, chain);
+                chains += n;
+                ASSERT_EQ(LayoutOf(q), LayoutOf(b)) << "rules " << FormatRules(rules);
+                ASSERT_EQ(q.Won(), b.TotalGoalCards() == 52);
+                cPosition fresh(compiled);
+                ASSERT_FALSE(LoadPosition(b, fresh).has_value());
+                ASSERT_EQ(fresh.Key(), q.Key());
+                q.Undo(sm, chain, n);
+                ASSERT_EQ(LayoutOf(q), LayoutOf(p));
+                ASSERT_EQ(q.Key(), p.Key());
+                ++compared;
+            }
+            if (legal.empty())
+                break;
+            auto it = legal.begin();
+            std::advance(it, Pick(rng, 0, int(legal.size()) - 1));
+            Play(a, *it);
+        }
+    }
+    EXPECT_GT(compared, 10000);
+    EXPECT_GT(chains, 100); // autoplay chains were exercised
+}
+
+TEST(SolverMoves, TheFilteredListLeavesOutOnlyCopiesOfOtherMoves)
+{
+    // Every move of the full list leads to a position that some move of the shorter list
+    // also reaches, up to the order of interchangeable piles.
+    std::mt19937 rng(77);
+    for (int game = 0; game < 60; ++game) {
+        const GameRules rules = RandomRules(rng);
+        Host host;
+        host.autoplay = Pick(rng, 0, 1) == 1;
+        cBoardSet set;
+        RandomPosition(set, host, rng, rules, Pick(rng, 0, 30));
+        const cSolverRules compiled = cSolverRules::FromBoard(rules, set.Board(), host.autoplay);
+        cPosition p(compiled);
+        ASSERT_FALSE(LoadPosition(set.Board(), p).has_value());
+        std::vector<SolverMove> all, some;
+        MoveFilter every;
+        every.every = true;
+        GenerateMoves(p, every, all);
+        GenerateMoves(p, MoveFilter{}, some);
+        std::set<std::pair<uint64_t, uint64_t>> reached{{p.Key().a, p.Key().b}};
+        AutoMove chain[kMaxChain];
+        for (const SolverMove& m : some) {
+            const int n = p.Apply(m, chain);
+            reached.insert({p.Key().a, p.Key().b});
+            p.Undo(m, chain, n);
+        }
+        // Without autoplay a move that leads back to the position itself may be left out.
+        for (const SolverMove& m : all) {
+            const int n = p.Apply(m, chain);
+            if (!host.autoplay || !AutoplayPending(p)) {
+                EXPECT_TRUE(reached.count({p.Key().a, p.Key().b})) << FormatRules(rules);
+            }
+            p.Undo(m, chain, n);
+        }
+    }
+}
+
+TEST(SolverKey, InterchangeablePilesShareAFingerprintOnlyWhenTheRulesAllow)
+{
+    // Freecell without autoplay: swapping two tableau piles or two cells changes nothing.
+    const GameRules freecell = *StandardRules("Freecell");
+    cBoardSet set;
+    set.NewDeal(freecell, 1);
+    cArray& a = set.Board();
+    auto keyOf = [&](const cSolverRules& rules, const Layout& l) {
+        cArray b = Scratch(a);
+        Rebuild(b, l);
+        cPosition p(rules);
+        EXPECT_FALSE(LoadPosition(b, p).has_value());
+        return p.Key();
+    };
+    Layout l = LayoutOf(a);
+    // Two cards into cells 0 and 2.
+    Layout withCells = l;
+    withCells[{kReserve, 0}] = {withCells[{kTableau, 0}].back()};
+    withCells[{kTableau, 0}].pop_back();
+    withCells[{kReserve, 2}] = {withCells[{kTableau, 1}].back()};
+    withCells[{kTableau, 1}].pop_back();
+    Layout swapped = withCells;
+    std::swap(swapped[{kTableau, 3}], swapped[{kTableau, 6}]);
+    swapped[{kReserve, 3}] = swapped[{kReserve, 0}];
+    swapped.erase({kReserve, 0});
+    const cSolverRules off = cSolverRules::FromBoard(freecell, a, false);
+    EXPECT_EQ(keyOf(off, withCells), keyOf(off, swapped));
+    EXPECT_NE(keyOf(off, l), keyOf(off, withCells));
+
+    // Foundations that take any next card in rank: autoplay fills them in table order, so the
+    // order of the piles counts.
+    GameRules anySuit = freecell;
+    anySuit.gOrder = kUpRegardless;
+    const cSolverRules on = cSolverRules::FromBoard(anySuit, a, true);
+    EXPECT_FALSE(on.Interchangeable());
+    EXPECT_NE(keyOf(on, withCells), keyOf(on, swapped));
+    const cSolverRules suitOn = cSolverRules::FromBoard(freecell, a, true);
+    EXPECT_TRUE(suitOn.Interchangeable());
+    EXPECT_EQ(keyOf(suitOn, withCells), keyOf(suitOn, swapped));
+}
