@@ -1,0 +1,3 @@
+solvane_test(test_art
+  SOURCES test_art.cpp
+  LIBS solvane_art)
