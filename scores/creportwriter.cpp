@@ -112,12 +112,13 @@ void cReportWriter::FullLines(QStringList& lines) const
     for (int i = 0; i < table.Size(); ++i) {
         const cScoreTable::Row& r = table.At(i);
         QString date;
-        if (r.Day == kNoDay) {
+        const int32_t day = table.DayOf(i);
+        if (day == kNoDay) {
             date = table.DateText(i); // unreadable: shown as written
         } else {
-            if (r.Day != lastDay) {
-                lastDay = r.Day;
-                lastDate = form_.ShortDate(QDate::fromJulianDay(r.Day));
+            if (day != lastDay) {
+                lastDay = day;
+                lastDate = form_.ShortDate(QDate::fromJulianDay(day));
             }
             date = lastDate;
         }

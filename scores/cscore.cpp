@@ -255,6 +255,25 @@ StatTotals cScore::PlayerStat(const QString& player) const
     return Totals([id](const cScoreTable::Row& r) { return r.Player == id; });
 }
 
+template <typename Match>
+StatTotals cScore::ColumnTotals(const std::vector<int32_t>& column, Match match) const
+{
+    StatTotals t;
+    const auto& rows = table_.Rows();
+    for (size_t i = 0; i < column.size(); ++i) {
+        if (!match(column[i]))
+            continue;
+        const cScoreTable::Row& r = rows[i];
+        ++t.Played;
+        t.Won += r.IsWon() ? 1 : 0;
+        t.Score += r.Score;
+        t.Moves += r.Moves;
+        t.Time += r.Time;
+    }
+    t.Lost = t.Played - t.Won;
+    return t;
+}
+
 DateTotals cScore::DateStat(const QDate& date, DateInterval interval) const
 {
     const DateStamp at = DateStamp::Of(date);
@@ -262,15 +281,15 @@ DateTotals cScore::DateStat(const QDate& date, DateInterval interval) const
     if (at.Valid()) {
         switch (interval) {
         case DateInterval::Day:
-            t = Totals([&at](const cScoreTable::Row& r) { return r.Day == at.Day; });
+            t = ColumnTotals(table_.Days(), [&at](int32_t day) { return day == at.Day; });
             break;
         case DateInterval::Month:
-            t = Totals([&at](const cScoreTable::Row& r) { return r.Month == at.Month; });
+            t = ColumnTotals(table_.Months(), [&at](int32_t month) { return month == at.Month; });
             break;
         case DateInterval::Year: {
             const int32_t first = at.Month - at.Month % kMonthsPerYear;
-            t = Totals([first](const cScoreTable::Row& r) {
-                return r.Month >= first && r.Month < first + kMonthsPerYear;
+            t = ColumnTotals(table_.Months(), [first](int32_t month) {
+                return month >= first && month < first + kMonthsPerYear;
             });
             break;
         }

@@ -122,6 +122,8 @@ public:
 private:
     template <typename Match>
     StatTotals Totals(Match match) const;
+    template <typename Match>
+    StatTotals ColumnTotals(const std::vector<int32_t>& column, Match match) const;
     void ClearTop() { top_.fill(-1); }
 
     cData& data_;

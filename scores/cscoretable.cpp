@@ -49,6 +49,8 @@ int cScoreTable::FindPlayer(const QString& name) const
 void cScoreTable::Clear()
 {
     rows_ = {};
+    days_ = {};
+    months_ = {};
     texts_ = {};
     textNos_.clear();
     games_.clear();
@@ -58,7 +60,12 @@ void cScoreTable::Clear()
     lastGameName_.clear();
 }
 
-void cScoreTable::Reserve(size_t rows) { rows_.reserve(rows); }
+void cScoreTable::Reserve(size_t rows)
+{
+    rows_.reserve(rows);
+    days_.reserve(rows);
+    months_.reserve(rows);
+}
 
 uint16_t cScoreTable::AddPlayer(const QString& name)
 {
@@ -91,8 +98,6 @@ void cScoreTable::Append(std::string_view dateText, const DateStamp& date, std::
 {
     dateText = dateText.substr(0, kMaxDateText);
     Row r{};
-    r.Day = date.Day;
-    r.Month = date.Month;
     r.Secs = date.Secs;
     r.Time = time;
     r.Moves = moves;
@@ -111,6 +116,8 @@ void cScoreTable::Append(std::string_view dateText, const DateStamp& date, std::
         r.GameNo = gameNo.Value();
     }
     rows_.push_back(r);
+    days_.push_back(date.Day);
+    months_.push_back(date.Month);
 }
 
 } // namespace solvane

@@ -17,11 +17,11 @@ namespace solvane {
 
 class cScoreTable {
 public:
+    // The day and month numbers of the dates stand in columns of their own, so that the
+    // period totals run through 8 bytes a row instead of the whole row.
     struct Row {
         double GameNo;      // the number, or the index of its text when NoIsText
-        int32_t Day;        // DateStamp: kNoDay when the date could not be read
-        int32_t Month;
-        int32_t Secs;
+        int32_t Secs;       // of the date's time
         int32_t Time;
         int32_t Moves;
         int32_t Score;
@@ -42,12 +42,17 @@ public:
     bool Empty() const { return rows_.empty(); }
     const Row& At(int i) const { return rows_[static_cast<size_t>(i)]; }
     const std::vector<Row>& Rows() const { return rows_; }
+    // DateStamp day and month numbers by row: kNoDay when the date could not be read.
+    const std::vector<int32_t>& Days() const { return days_; }
+    const std::vector<int32_t>& Months() const { return months_; }
+    int32_t DayOf(int i) const { return days_[static_cast<size_t>(i)]; }
+    int32_t MonthOf(int i) const { return months_[static_cast<size_t>(i)]; }
 
     QString GameName(int i) const { return games_[At(i).Game]; }
     QString Player(int i) const { return players_[At(i).Player]; }
     QString DateText(int i) const;
     cGameNo GameNo(int i) const;
-    QDate Date(int i) const { return DateStamp{At(i).Day, At(i).Month, At(i).Secs}.Date(); }
+    QDate Date(int i) const { return DateStamp{DayOf(i), MonthOf(i), At(i).Secs}.Date(); }
     // The whole record, as a copy.
     ScoreRecord Record(int i) const;
 
@@ -76,6 +81,8 @@ private:
     uint32_t GameId(std::string_view name);
 
     std::vector<Row> rows_;
+    std::vector<int32_t> days_;
+    std::vector<int32_t> months_;
     std::string texts_;
     std::vector<QString> textNos_;
     std::vector<QString> games_;
