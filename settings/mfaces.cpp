@@ -26,13 +26,14 @@ constexpr double kPipHeight = 13.0;
 constexpr double kAceHeight = 32.0;
 constexpr double kSpadeAceHeight = 42.0;
 
-// Corner index: the rank above a small suit symbol.
-constexpr double kIndexCentreX = 7.6;
-constexpr double kIndexTop = 3.5;
-constexpr double kIndexHeight = 10.0;
-constexpr double kIndexMaxWidth = 11.0;
-constexpr double kIndexSuitY = 20.0;
-constexpr double kIndexSuitHeight = 8.0;
+// Corner index: the rank above a small suit symbol, both within the top 16 pixels, which
+// is what a fanned tableau pile (250 twips apart) leaves visible of a covered card.
+constexpr double kIndexCentreX = 7.4;
+constexpr double kIndexTop = 2.3;
+constexpr double kIndexHeight = 8.0;
+constexpr double kIndexMaxWidth = 10.5;
+constexpr double kIndexSuitY = 14.2;
+constexpr double kIndexSuitHeight = 5.8;
 
 struct Pip {
     double X, Y;

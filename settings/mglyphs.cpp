@@ -11,6 +11,7 @@ namespace {
 constexpr int kDesignPixelSize = 100;
 // Two-figure ranks sit a little closer than the font spaces them.
 constexpr double kLetterSpacing = -6.0;
+constexpr double kTailAllowance = 1.08;
 
 QFont IndexFont()
 {
@@ -28,8 +29,8 @@ QFont IndexFont()
 QPainterPath GlyphPath(const QString& text, const QRectF& box)
 {
     static const QFont font = IndexFont();
-    // Capital height and top of the face: every text is scaled alike, so a Q's tail may
-    // reach below the box while its bowl matches the other letters.
+    // Capital height and top of the face: every text is scaled alike, so the letters match;
+    // only a tail (Q, J) that would reach far below the box shrinks its letter a little.
     static const QRectF cap = [] {
         QPainterPath h;
         h.addText(0, 0, font, QStringLiteral("H"));
@@ -40,7 +41,8 @@ QPainterPath GlyphPath(const QString& text, const QRectF& box)
     const QRectF ink = path.boundingRect();
     if (ink.isEmpty() || box.isEmpty() || cap.isEmpty())
         return {};
-    const double sy = box.height() / cap.height();
+    const double sy = std::min(box.height() / cap.height(),
+                               kTailAllowance * box.height() / (ink.bottom() - cap.top()));
     const double sx = std::min(sy, box.width() / ink.width());
     QTransform t;
     t.translate(box.center().x(), box.top());

@@ -292,6 +292,9 @@ TEST(ArtList, GroupsAndEntryNames)
 
 int main(int argc, char** argv)
 {
+    // Test discovery runs the program at build time, without the test environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,428 @@
+#include "ctableview.h"
+
+#include "carray.h"
+#include "cpictures.h"
+#include "martmetrics.h"
+#include "mgen1.h"
+#include "vexcard.h"
+#include "vexempty.h"
+
+#include <QGraphicsScene>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace solvane {
+
+namespace {
+constexpr int kMarkKey = 0; // item data: the mark number a placeholder shows
+constexpr double kPlaceholderZ = 0;
+const QColor kOutside(0x10, 0x10, 0x10);
+
+template <class... F> struct Overload : F... {
+    using F::operator()...;
+};
+template <class... F> Overload(F...) -> Overload<F...>;
+} // namespace
+
+cTableView::cTableView(const cArray& board, cPictures& pictures, QWidget* parent)
+    : QGraphicsView(parent), board_(board), pictures_(pictures), addressDirty_(kDeckCards)
+{
+    auto* scene = new QGraphicsScene(0, 0, kTableWidth, kTableHeight, this);
+    // Cards move all the time; a spatial index would cost more than it saves for 70 items.
+    scene->setItemIndexMethod(QGraphicsScene::NoIndex);
+    setScene(scene);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTransformationAnchor(QGraphicsView::NoAnchor);
+    setOptimizationFlags(QGraphicsView::DontSavePainterState | QGraphicsView::DontAdjustForAntialiasing);
+    setBackgroundBrush(kOutside);
+    setTransform(QTransform::fromScale(zoom_ / kTwipsPerPixel, zoom_ / kTwipsPerPixel));
+
+    auto makeMark = [scene] {
+        auto* m = new VexEmpty;
+        m->setZValue(kPlaceholderZ);
+        m->hide();
+        scene->addItem(m);
+        return m;
+    };
+    for (auto& m : home_)
+        m = makeMark();
+    for (auto& m : right_)
+        m = makeMark();
+    for (auto& m : res_)
+        m = makeMark();
+    waste_ = makeMark();
+    stock_ = makeMark();
+
+    for (int pic = 0; pic < kDeckCards; ++pic) {
+        auto* card = new VexCard;
+        card->hide();
+        BringToFront(card);
+        scene->addItem(card);
+        cards_[pic] = card;
+        connect(card, &VexCard::MouseDown, this, [this, pic](float x, float y) { emit CardMouseDown(pic, x, y); });
+        connect(card, &VexCard::MouseMove, this, [this, pic](float x, float y) { emit CardMouseMove(pic, x, y); });
+        connect(card, &VexCard::MouseUp, this, [this, pic](float x, float y) { emit CardMouseUp(pic, x, y); });
+    }
+
+    frameTimer_.setInterval(kFrameMs);
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&frameTimer_, &QTimer::timeout, this, &cTableView::PlayFrame);
+    addressTimer_.setSingleShot(true);
+    addressTimer_.setInterval(0);
+    connect(&addressTimer_, &QTimer::timeout, this, &cTableView::SyncAddresses);
+
+    RefreshPictures();
+}
+
+cTableView::~cTableView() = default;
+
+VexCard* cTableView::PicCards(int pic) const
+{
+    return pic >= 0 && pic < kDeckCards ? cards_[size_t(pic)] : nullptr;
+}
+
+VexEmpty* cTableView::PicHome(int pile) const
+{
+    return pile >= 0 && pile < kHomeMarks ? home_[size_t(pile)] : nullptr;
+}
+
+VexEmpty* cTableView::PicRight(int pile) const
+{
+    return pile >= 0 && pile < kGoalMarks ? right_[size_t(pile)] : nullptr;
+}
+
+VexEmpty* cTableView::PicRes(int pile) const
+{
+    return pile >= 0 && pile < kCellMarks ? res_[size_t(pile)] : nullptr;
+}
+
+VexEmpty* cTableView::MarkItem(int cell, int pile) const
+{
+    switch (cell) {
+    case kTableau: return PicHome(pile);
+    case kStock: return stock_;
+    case kWaste: return waste_;
+    case kFoundation: return PicRight(pile);
+    case kReserve: return PicRes(pile);
+    default: return nullptr;
+    }
+}
+
+// ---- Appearance
+
+void cTableView::SetBackground(int bgIndex, int fade, int32_t customColor)
+{
+    bgIndex_ = bgIndex;
+    fade_ = fade;
+    customColor_ = customColor;
+    RenderBackground();
+    viewport()->update();
+}
+
+void cTableView::ApplyDeckBack(int deckIndex)
+{
+    deckIndex_ = deckIndex;
+    const QPixmap back = ForScreen(pictures_.DeckPic(deckIndex_, ratio_));
+    for (VexCard* card : cards_)
+        card->DeckPic(back);
+}
+
+void cTableView::SetZoom(double zoom)
+{
+    if (!(zoom > 0) || zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    setTransform(QTransform::fromScale(zoom_ / kTwipsPerPixel, zoom_ / kTwipsPerPixel));
+    updateGeometry();
+    RefreshPictures();
+}
+
+QSize cTableView::sizeHint() const
+{
+    return QSize(int(std::ceil(kTablePixelWidth * zoom_)), int(std::ceil(kTablePixelHeight * zoom_)));
+}
+
+double cTableView::PictureRatio() const { return devicePixelRatioF() * zoom_; }
+
+QPixmap cTableView::ForScreen(QPixmap pm) const
+{
+    if (!pm.isNull() && pm.devicePixelRatio() != devicePixelRatioF())
+        pm.setDevicePixelRatio(devicePixelRatioF());
+    return pm;
+}
+
+void cTableView::RefreshPictures()
+{
+    ratio_ = PictureRatio();
+    RenderBackground();
+    ApplyDeckBack(deckIndex_);
+    for (VexCard* card : cards_)
+        if (!card->FacePic().isNull())
+            card->MainPic(ForScreen(pictures_.MainPic(card->FacePicture(), ratio_)));
+    for (VexEmpty* m : home_)
+        ShowMarkPicture(m);
+    for (VexEmpty* m : right_)
+        ShowMarkPicture(m);
+    for (VexEmpty* m : res_)
+        ShowMarkPicture(m);
+    ShowMarkPicture(waste_);
+    ShowMarkPicture(stock_);
+}
+
+void cTableView::ShowMarkPicture(VexEmpty* item)
+{
+    const QVariant mark = item->data(kMarkKey);
+    if (mark.isValid())
+        item->Pic(ForScreen(pictures_.RightPic(mark.toInt(), ratio_)));
+}
+
+void cTableView::RenderBackground()
+{
+    const double dpr = devicePixelRatioF();
+    const QSize logical(int(std::ceil(kTablePixelWidth * zoom_)), int(std::ceil(kTablePixelHeight * zoom_)));
+    QPixmap pm(QSize(int(std::ceil(logical.width() * dpr)), int(std::ceil(logical.height() * dpr))));
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(kOutside);
+    QPainter p(&pm);
+    p.scale(zoom_, zoom_);
+    SetBG(bgIndex_, p, QRectF(0, 0, kTablePixelWidth, kTablePixelHeight), fade_, customColor_, pictures_);
+    p.end();
+    background_ = pm;
+}
+
+void cTableView::paintEvent(QPaintEvent* event)
+{
+    // A move to a screen of another pixel ratio: paint every picture afresh for it.
+    if (PictureRatio() != ratio_)
+        RefreshPictures();
+    QGraphicsView::paintEvent(event);
+}
+
+void cTableView::drawBackground(QPainter* painter, const QRectF& rect)
+{
+    const QRectF surface(0, 0, kTableWidth, kTableHeight);
+    if (!surface.contains(rect))
+        painter->fillRect(rect, kOutside);
+    const QRectF exposed = rect & surface;
+    if (exposed.isEmpty() || background_.isNull())
+        return;
+    const QTransform t = painter->worldTransform();
+    if (t.type() > QTransform::TxScale) {
+        painter->drawPixmap(surface, background_, QRectF(background_.rect()));
+        return;
+    }
+    // Copy only the exposed part, pixel for pixel, in the painter's device units.
+    const double ratio = background_.devicePixelRatio();
+    const QRectF dev = t.mapRect(surface);
+    const QRectF part = t.mapRect(exposed);
+    const QRectF source((part.left() - dev.left()) * ratio, (part.top() - dev.top()) * ratio,
+                        part.width() * ratio, part.height() * ratio);
+    painter->save();
+    painter->resetTransform();
+    painter->drawPixmap(part, background_, source);
+    painter->restore();
+}
+
+// ---- Mouse
+
+void cTableView::mousePressEvent(QMouseEvent* event)
+{
+    // A press during an animation first lets it end, so the press meets the table as it is.
+    if (IsAnimating())
+        FinishAnimations();
+    QGraphicsView::mousePressEvent(event);
+}
+
+void cTableView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (IsAnimating())
+        FinishAnimations();
+    QGraphicsView::mouseDoubleClickEvent(event);
+}
+
+// ---- Reports of the board
+
+void cTableView::CardPlaced(int pic, int x, int y, int steps)
+{
+    if (!PicCards(pic))
+        return;
+    // The board gives the card its new address right after this report.
+    addressDirty_.setBit(pic);
+    addressTimer_.start();
+    Enqueue(Place{pic, x, y, steps});
+}
+
+void cTableView::CardTurned(int pic, int faceMode)
+{
+    if (PicCards(pic))
+        Enqueue(Turn{pic, faceMode});
+}
+
+void cTableView::CardPositioned(int pic, double left, double top)
+{
+    VexCard* card = PicCards(pic);
+    if (!card)
+        return;
+    card->setPos(left, top);
+    BringToFront(card);
+}
+
+void cTableView::CardValuesSet()
+{
+    Values v{};
+    for (int pic = 0; pic < kDeckCards; ++pic) {
+        const cCard& c = board_.Card(pic);
+        v.Cards[size_t(pic)] = {c.Suit, c.Num, c.Suitpile};
+    }
+    Enqueue(v);
+}
+
+void cTableView::DealStep() { emit DealStepped(); }
+
+void cTableView::PlaceholderShown(int cell, int pile, int x, int y, int mark)
+{
+    if (MarkItem(cell, pile))
+        Enqueue(Mark{cell, pile, x, y, mark});
+}
+
+void cTableView::TableCleared() { Enqueue(Clear{}); }
+
+void cTableView::SoundDue(const char* kind) { Enqueue(Sound{QString::fromUtf8(kind)}); }
+
+// ---- Playback
+
+void cTableView::Enqueue(Step step)
+{
+    queue_.push_back(std::move(step));
+    if (!frameTimer_.isActive() && !playing_)
+        Play(false);
+}
+
+void cTableView::FinishAnimations()
+{
+    SyncAddresses();
+    if (queue_.empty())
+        return;
+    Play(true);
+}
+
+void cTableView::Play(bool all)
+{
+    if (playing_) { // a slot of one of our signals asked for more: finish in the outer loop
+        finishAll_ = finishAll_ || all;
+        return;
+    }
+    playing_ = true;
+    const bool wasRunning = frameTimer_.isActive();
+    bool framed = false; // this frame has drawn its animation step
+    while (!queue_.empty()) {
+        all = all || finishAll_;
+        if (auto* place = std::get_if<Place>(&queue_.front())) {
+            const bool animated = !all && place->Steps >= 1;
+            if (animated && framed)
+                break;
+            if (!PlayPlace(*place, all)) {
+                framed = true;
+                break;
+            }
+            framed = framed || animated;
+            queue_.pop_front();
+        } else {
+            const Step step = std::move(queue_.front());
+            queue_.pop_front();
+            Apply(step);
+        }
+    }
+    finishAll_ = false;
+    playing_ = false;
+    if (!queue_.empty()) {
+        if (!frameTimer_.isActive())
+            frameTimer_.start();
+        return;
+    }
+    frameTimer_.stop();
+    if (wasRunning || all)
+        emit AnimationsDrained();
+}
+
+bool cTableView::PlayPlace(Place& s, bool all)
+{
+    VexCard* card = cards_[size_t(s.Pic)];
+    if (!s.Started) {
+        BringToFront(card);
+        card->show();
+        s.X0 = card->x();
+        s.Y0 = card->y();
+        s.Started = true;
+    }
+    if (all || s.Steps < 1 || ++s.Done >= s.Steps) {
+        card->setPos(s.X, s.Y);
+        return true;
+    }
+    // Step i of n covers i/n of the way in each direction.
+    const double sx = s.X < s.X0 ? -1 : 1, sy = s.Y < s.Y0 ? -1 : 1;
+    const double f = double(s.Done) / s.Steps;
+    card->setPos(s.X0 + sx * std::abs(s.X - s.X0) * f, s.Y0 + sy * std::abs(s.Y - s.Y0) * f);
+    return false;
+}
+
+void cTableView::Apply(const Step& step)
+{
+    std::visit(Overload{
+                   [](const Place&) {},
+                   [this](const Turn& s) { cards_[size_t(s.Pic)]->SetFaceMode(s.FaceMode); },
+                   [this](const Values& s) {
+                       for (int pic = 0; pic < kDeckCards; ++pic) {
+                           VexCard* card = cards_[size_t(pic)];
+                           const CardValue& v = s.Cards[size_t(pic)];
+                           card->SetValue(v.Suit, v.Num, v.Suitpile);
+                           card->MainPic(ForScreen(pictures_.MainPic(card->FacePicture(), ratio_)));
+                           BringToFront(card);
+                       }
+                   },
+                   [this](const Mark& s) {
+                       VexEmpty* item = MarkItem(s.Cell, s.Pile);
+                       item->setData(kMarkKey, s.Number);
+                       ShowMarkPicture(item);
+                       item->setPos(s.X, s.Y);
+                       item->show();
+                   },
+                   [this](const Clear&) {
+                       for (VexCard* card : cards_) {
+                           card->hide();
+                           card->SetLoc(0, 0, 0);
+                           card->SetValue(0, 0, 0);
+                       }
+                       for (VexEmpty* m : home_)
+                           m->hide();
+                       for (VexEmpty* m : right_)
+                           m->hide();
+                       for (VexEmpty* m : res_)
+                           m->hide();
+                       waste_->hide();
+                       stock_->hide();
+                   },
+                   [this](const Sound& s) { emit SoundReached(s.Kind); },
+               },
+               step);
+}
+
+void cTableView::BringToFront(QGraphicsItem* item) { item->setZValue(nextZ_++); }
+
+void cTableView::SyncAddresses()
+{
+    for (int pic = 0; pic < kDeckCards; ++pic) {
+        if (!addressDirty_.testBit(pic))
+            continue;
+        const cCard& c = board_.Card(pic);
+        cards_[size_t(pic)]->SetLoc(c.Cell, c.Pile, c.Pos);
+    }
+    addressDirty_.fill(false);
+}
+
+} // namespace solvane

@@ -1,0 +1,158 @@
+#pragma once
+// The table: the surface with its background, the 52 cards and the empty-pile marks, in a
+// scene measured in twips. The board reports what happened; the view plays the reports
+// back in order, a placement of n steps over about n frames, so a chain of moves made in
+// one go by the engine is seen card by card.
+#include "iboardobserver.h"
+
+#include <QBitArray>
+#include <QGraphicsView>
+#include <QPixmap>
+#include <QTimer>
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <variant>
+
+namespace solvane {
+
+class cArray;
+class cPictures;
+class VexCard;
+class VexEmpty;
+
+constexpr int kTableWidth = 15480; // twips
+constexpr int kTableHeight = 11205;
+constexpr int kHomeMarks = 11;
+constexpr int kGoalMarks = 5;
+constexpr int kCellMarks = 5;
+
+class cTableView : public QGraphicsView, public iBoardObserver {
+    Q_OBJECT
+public:
+    static constexpr int kFrameMs = 16;
+
+    cTableView(const cArray& board, cPictures& pictures, QWidget* parent = nullptr);
+    ~cTableView() override;
+
+    // The items, as the main window's control arrays name them.
+    VexCard* PicCards(int pic) const;
+    VexEmpty* PicHome(int pile) const;
+    VexEmpty* PicRight(int pile) const;
+    VexEmpty* PicRes(int pile) const;
+    VexEmpty* PicWaste() const { return waste_; }
+    VexEmpty* PicStock() const { return stock_; }
+
+    // Repaints the surface with a background choice (tile, custom colour or named colour).
+    void SetBackground(int bgIndex, int fade, int32_t customColor);
+    // Gives every card the back of a deck choice; an unknown one gives the default back.
+    void ApplyDeckBack(int deckIndex);
+    // Screen pixels per logical pixel of the table (1 = 15 twips to the pixel).
+    void SetZoom(double zoom);
+    double Zoom() const { return zoom_; }
+    QSize sizeHint() const override;
+
+    // Plays every queued report at once.
+    void FinishAnimations();
+    // Plays one frame of the queue now; the frame timer calls it every 16 ms.
+    void PlayFrame() { Play(false); }
+    bool IsAnimating() const { return !queue_.empty(); }
+
+    // iBoardObserver
+    void CardPlaced(int pic, int x, int y, int steps) override;
+    void CardTurned(int pic, int faceMode) override;
+    void CardPositioned(int pic, double left, double top) override;
+    void CardValuesSet() override;
+    void DealStep() override;
+    void PlaceholderShown(int cell, int pile, int x, int y, int mark) override;
+    void TableCleared() override;
+    void SoundDue(const char* kind) override;
+
+signals:
+    // A card's mouse events: picture id and position in the card's own twips.
+    void CardMouseDown(int pic, float x, float y);
+    void CardMouseMove(int pic, float x, float y);
+    void CardMouseUp(int pic, float x, float y);
+    // The playback reached a sound the board asked for.
+    void SoundReached(const QString& kind);
+    // The board laid a card of a deal; the window may process its events.
+    void DealStepped();
+    // The last queued report has been played.
+    void AnimationsDrained();
+
+protected:
+    void drawBackground(QPainter* painter, const QRectF& rect) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Place {
+        int Pic, X, Y, Steps;
+        int Done = 0;
+        double X0 = 0, Y0 = 0;
+        bool Started = false;
+    };
+    struct Turn {
+        int Pic, FaceMode;
+    };
+    struct CardValue {
+        int16_t Suit, Num, Suitpile;
+    };
+    struct Values {
+        std::array<CardValue, 52> Cards;
+    };
+    struct Mark {
+        int Cell, Pile, X, Y, Number;
+    };
+    struct Clear {};
+    struct Sound {
+        QString Kind;
+    };
+    using Step = std::variant<Place, Turn, Values, Mark, Clear, Sound>;
+
+    void Enqueue(Step step);
+    // Plays the queue: everything (all) or up to one animation frame.
+    void Play(bool all);
+    // Plays one placement; answers whether it is complete.
+    bool PlayPlace(Place& s, bool all);
+    void Apply(const Step& step);
+
+    VexEmpty* MarkItem(int cell, int pile) const;
+    void BringToFront(QGraphicsItem* item);
+    void SyncAddresses();
+    // Device pixels per logical pixel of the table on the present screen.
+    double PictureRatio() const;
+    void RefreshPictures();
+    void RenderBackground();
+    // A picture made for PictureRatio(), labelled for the screen so it is drawn pixel for pixel.
+    QPixmap ForScreen(QPixmap pm) const;
+    void ShowMarkPicture(VexEmpty* item);
+
+    const cArray& board_;
+    cPictures& pictures_;
+    std::array<VexCard*, 52> cards_{};
+    std::array<VexEmpty*, kHomeMarks> home_{};
+    std::array<VexEmpty*, kGoalMarks> right_{};
+    std::array<VexEmpty*, kCellMarks> res_{};
+    VexEmpty* waste_ = nullptr;
+    VexEmpty* stock_ = nullptr;
+
+    std::deque<Step> queue_;
+    QTimer frameTimer_;
+    QTimer addressTimer_;
+    QBitArray addressDirty_;
+    double nextZ_ = 1;
+    bool playing_ = false;
+    bool finishAll_ = false;
+
+    int bgIndex_ = 1007, fade_ = 1;
+    int32_t customColor_ = 0;
+    int deckIndex_ = 531;
+    double zoom_ = 1.0;
+    double ratio_ = 0; // the ratio the pictures were made for
+    QPixmap background_;
+};
+
+} // namespace solvane
