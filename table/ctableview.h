@@ -78,7 +78,8 @@ signals:
     void SoundReached(const QString& kind);
     // The board laid a card of a deal; the window may process its events.
     void DealStepped();
-    // The last queued report has been played.
+    // Running playback (or FinishAnimations) has played the last queued report. Reports
+    // that take effect at once while nothing plays do not raise it: ask IsAnimating().
     void AnimationsDrained();
 
 protected:
