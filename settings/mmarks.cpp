@@ -13,18 +13,23 @@ namespace solvane {
 namespace {
 constexpr double kMidX = kCardPixelWidth / 2.0;
 constexpr double kMidY = kCardPixelHeight / 2.0;
-// Light enough to show on dark tables, with a dark rim for light ones.
+// White ink and a dark rim, both translucent: the white shows on dark tables, the rim on
+// light ones (paper, marble), and the table shows through either way.
+const QColor kShade(0, 0, 0, 28);
 const QColor kFill(255, 255, 255, 38);
 const QColor kRim(255, 255, 255, 150);
-const QColor kShadowRim(0, 0, 0, 70);
+const QColor kShadowRim(0, 0, 0, 110);
 const QColor kInk(255, 255, 255, 165);
 
 void Outline(QPainter& p)
 {
+    const QRectF card(0.5, 0.5, kCardPixelWidth - 1.0, kCardPixelHeight - 1.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kShade);
+    p.drawRoundedRect(card, kCardCornerRadius, kCardCornerRadius);
     p.setBrush(kFill);
     p.setPen(QPen(kShadowRim, 1.0));
-    p.drawRoundedRect(QRectF(0.5, 0.5, kCardPixelWidth - 1.0, kCardPixelHeight - 1.0),
-                      kCardCornerRadius, kCardCornerRadius);
+    p.drawRoundedRect(card, kCardCornerRadius, kCardCornerRadius);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kRim, 1.2, Qt::DashLine));
     p.drawRoundedRect(QRectF(2.5, 2.5, kCardPixelWidth - 5.0, kCardPixelHeight - 5.0),
@@ -43,10 +48,13 @@ void Rank(QPainter& p, int num)
 void Random(QPainter& p)
 {
     const QRectF die(kMidX - 15, kMidY - 15, 30, 30);
+    p.setPen(QPen(kShadowRim, 3.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(die, 6, 6);
     p.setPen(QPen(kInk, 2.0));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(die, 6, 6);
-    p.setPen(Qt::NoPen);
+    p.setPen(QPen(kShadowRim, 0.8));
     p.setBrush(kInk);
     const double d = 7.5;
     for (QPointF c : {QPointF(-d, -d), QPointF(d, -d), QPointF(0, 0), QPointF(-d, d), QPointF(d, d)})
@@ -56,7 +64,7 @@ void Random(QPainter& p)
 // The four suits in a square: any card will do.
 void AnyCard(QPainter& p)
 {
-    p.setPen(Qt::NoPen);
+    p.setPen(QPen(kShadowRim, 0.8));
     p.setBrush(kInk);
     const double d = 11.0, h = 15.0;
     const QPointF at[] = {{kMidX - d, kMidY - d}, {kMidX + d, kMidY - d},
