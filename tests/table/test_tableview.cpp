@@ -305,3 +305,56 @@ TEST_F(ViewFixture, ZoomKeepsPicturesSharp)
     EXPECT_GT(opaque, 26000);
     EXPECT_EQ(differing, 0);
 }
+
+TEST_F(ViewFixture, CardValuesAreTakenWhenReportedAndShownWhenReached)
+{
+    cArray& board = set.Board();
+    board.Card(0).Suit = 3;
+    board.Card(0).Num = 12;
+    view.CardPlaced(5, 1000, 1000, 2);
+    view.CardValuesSet();
+    view.CardPlaced(6, 2000, 2000, 2);
+    board.Card(0).Suit = 1; // the board moves on before the view has caught up
+    board.Card(0).Num = 4;
+    view.CardValuesSet();
+
+    EXPECT_EQ(Card(0).Num(), 0);
+    view.PlayFrame();
+    EXPECT_EQ(Card(0).Suit(), 3);
+    EXPECT_EQ(Card(0).Num(), 12);
+    EXPECT_EQ(Card(0).FacePic().toImage(), pics.MainPic(3 * 13 + 12 + 1).toImage());
+    view.PlayFrame();
+    view.PlayFrame();
+    EXPECT_EQ(Card(0).Suit(), 1);
+    EXPECT_EQ(Card(0).Num(), 4);
+}
+
+TEST_F(ViewFixture, AddressesFollowTheBoardWhileTheMovePlays)
+{
+    QSignalSpy steps(&view, &cTableView::DealStepped);
+    set.NewDeal(*StandardRules("Freecell"), 1);
+    EXPECT_EQ(steps.count(), 52 + 52); // gathered into the stock, then dealt
+    view.FinishAnimations();
+    cArray& board = set.Board();
+    const int pic = board.GetTopPicID(kTableau, 0);
+    board.Move(pic, kReserve, 0, 0, kModeNormal, 3);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(view.IsAnimating());
+    EXPECT_EQ(Card(pic).Cell(), kReserve);
+    EXPECT_EQ(Card(pic).Pile(), 0);
+    EXPECT_EQ(Card(pic).Pos(), 0);
+    view.FinishAnimations();
+    EXPECT_EQ(Pos(pic), QPointF(board.CardLeft(pic), board.CardTop(pic)));
+}
+
+TEST_F(ViewFixture, PlaceholderReportsAClick)
+{
+    view.PlaceholderShown(kReserve, 3, 4500, 300, 14);
+    QSignalSpy clicked(view.PicRes(3), &VexEmpty::Click);
+    Press({4600, 600});
+    Release({4600, 600});
+    EXPECT_EQ(clicked.count(), 1);
+    Press({4600, 600});
+    Release({9000, 9000}); // let go elsewhere: no click
+    EXPECT_EQ(clicked.count(), 1);
+}
