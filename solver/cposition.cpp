@@ -156,6 +156,37 @@ void cPosition::MoveCards(int from, int to, int count)
     Rehash(to, t0, t1);
 }
 
+void cPosition::Pack(PackedPosition& out) const
+{
+    int k = 0;
+    for (int loc = 0; loc < kLocations; ++loc) {
+        out.len[loc] = len_[loc];
+        for (int i = 0; i < len_[loc]; ++i)
+            out.cards[k++] = cards_[loc][i];
+    }
+}
+
+void cPosition::Unpack(const PackedPosition& in)
+{
+    int k = 0;
+    onFoundations_ = emptyCells_ = emptyPiles_ = 0;
+    total_[0] = total_[1] = 0;
+    for (int loc = 0; loc < kLocations; ++loc) {
+        len_[loc] = 0;
+        hash_[0][loc] = hash_[1][loc] = 0;
+        for (int i = 0; i < in.len[loc]; ++i)
+            PushCard(loc, in.cards[k++]);
+        for (int c = 0; c < 2; ++c)
+            total_[c] += Mix(hash_[c][loc] + seed_[c][loc]);
+        if (IsFoundationLoc(loc))
+            onFoundations_ += len_[loc];
+    }
+    for (int t = 0; t < rules_->Piles(); ++t)
+        emptyPiles_ += len_[t] == 0;
+    for (int c = 0; c < rules_->Cells(); ++c)
+        emptyCells_ += len_[kCellLoc + c] == 0;
+}
+
 bool cPosition::FoundationTakes(int f, int card) const
 {
     const int loc = kFoundationLoc + f;

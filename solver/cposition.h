@@ -41,6 +41,13 @@ struct PositionKey {
     bool operator==(const PositionKey&) const = default;
 };
 
+// A position in a few bytes, for searches that keep many: the length of every place, then
+// the cards place after place, bottom first.
+struct PackedPosition {
+    uint8_t len[kLocations];
+    uint8_t cards[kSolverCards];
+};
+
 class cPosition {
 public:
     explicit cPosition(const cSolverRules& rules);
@@ -69,6 +76,10 @@ public:
     // The fingerprint: equal for positions that differ only in the order of interchangeable
     // piles, and different otherwise but for a chance of about 2^-96 per pair.
     PositionKey Key() const { return {total_[0], total_[1]}; }
+
+    void Pack(PackedPosition& out) const;
+    // Replaces the position with a packed one of the same rules.
+    void Unpack(const PackedPosition& in);
 
 private:
     void MoveCards(int from, int to, int count);

@@ -1,5 +1,8 @@
 #include "csolver.h"
 
+#include "cbestfirst.h"
+#include "mheuristic.h"
+
 #include <algorithm>
 
 namespace solvane {
@@ -40,9 +43,18 @@ Verdict cSolver::Run()
         solution_.clear();
         return Verdict::Winnable;
     }
-    Outcome o = RunPass({false, kQuickBudget});
-    if (o == Outcome::Won)
+    if (limits_.cancel && limits_.cancel->load()) {
+        last_ = Outcome::Cancelled;
+        return Verdict::Unknown;
+    }
+    cBestFirst quick(start_, table_, deadline_, limits_.cancel, limits_.bytes);
+    Outcome o = quick.Run(kQuickBudget);
+    positions_ += quick.Positions();
+    last_ = o;
+    if (o == Outcome::Won) {
+        solution_ = quick.Solution();
         return Verdict::Winnable;
+    }
     if (o == Outcome::Exhausted || o == Outcome::Budget)
         o = RunPass({true, 0});
     switch (o) {
@@ -114,25 +126,6 @@ void cSolver::Order(std::vector<SolverMove>& moves) const
         moves[i] = scored[i].second;
 }
 
-bool cSolver::ForcedMove(const std::vector<SolverMove>& moves, SolverMove& forced) const
-{
-    const cSolverRules& r = p_.Rules();
-    CardMask up = 0;
-    for (int f = 0; f < kSolverFoundations; ++f)
-        for (int i = 0; i < p_.Len(kFoundationLoc + f); ++i)
-            up |= CardMask(1) << p_.CardAt(kFoundationLoc + f, i);
-    for (const SolverMove& m : moves) {
-        if (!IsFoundationLoc(m.to) || IsFoundationLoc(m.from))
-            continue;
-        // Nothing still in play could ever be built on the card.
-        if ((r.TableauChildren(p_.Top(m.from)) & ~up) == 0) {
-            forced = m;
-            return true;
-        }
-    }
-    return false;
-}
-
 void cSolver::PushFrame(const Pass& pass, bool root)
 {
     scratch_.clear();
@@ -142,7 +135,7 @@ void cSolver::PushFrame(const Pass& pass, bool root)
     filter.every = root && p_.Rules().Autoplay() && AutoplayPending(p_);
     GenerateMoves(p_, filter, scratch_);
     SolverMove forced;
-    if (!pass.complete && !p_.Rules().Autoplay() && ForcedMove(scratch_, forced)) {
+    if (!pass.complete && !p_.Rules().Autoplay() && SafeFoundationMove(p_, scratch_, forced)) {
         scratch_.assign(1, forced);
     } else {
         Order(scratch_);

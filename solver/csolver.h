@@ -1,11 +1,12 @@
 #pragma once
-// The search behind Solve: a depth-first search over fingerprinted positions. A quick pass
-// follows the likely moves only; if it finds nothing, a complete pass tries every move,
-// so that running out of positions proves the game cannot be won.
+// The search behind Solve. A quick best-first pass follows the likely moves only; if it
+// finds nothing, a complete depth-first pass over fingerprinted positions tries every
+// move, so that running out of positions proves the game cannot be won.
 #include "cposition.h"
 #include "ctranstable.h"
 #include "mmoves.h"
 #include "msolver.h"
+#include "searchoutcome.h"
 
 #include <chrono>
 #include <vector>
@@ -14,7 +15,7 @@ namespace solvane {
 
 class cSolver {
 public:
-    enum class Outcome { Won, Exhausted, Budget, Memory, Time, Cancelled };
+    using Outcome = SearchOutcome;
 
     struct Pass {
         // Every move, no shortcuts: an exhausted complete pass is a proof.
@@ -45,7 +46,6 @@ private:
 
     void PushFrame(const Pass& pass, bool root);
     void Order(std::vector<SolverMove>& moves) const;
-    bool ForcedMove(const std::vector<SolverMove>& moves, SolverMove& forced) const;
     int Score(const SolverMove& m) const;
     Outcome Check();
     size_t PathBytes() const;

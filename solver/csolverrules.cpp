@@ -4,6 +4,8 @@
 #include "cgames.h"
 #include "mrules.h"
 
+#include <algorithm>
+
 namespace solvane {
 
 cSolverRules::cSolverRules(const GameRules& rules, const std::array<int8_t, kSolverCards>& num,
@@ -36,6 +38,13 @@ cSolverRules::cSolverRules(const GameRules& rules, const std::array<int8_t, kSol
             space_ |= CardMask(1) << c;
         if (num[c] == baseRank)
             base_ |= CardMask(1) << c;
+    }
+    for (int c = 0; c < kSolverCards; ++c) {
+        const int up = (num[c] - baseRank + kRanks) % kRanks;
+        const int down = (baseRank - num[c] + kRanks) % kRanks;
+        const bool upward = fOrder == kUpSameSuit || fOrder == kUpAlternateColor || fOrder == kUpRegardless;
+        const bool downward = fOrder == kDownSameSuit || fOrder == kDownAlternateColor || fOrder == kDownRegardless;
+        rise_[c] = static_cast<int8_t>(upward ? up : downward ? down : std::min(up, down));
     }
     suitFoundations_ = fOrder == kUpSameSuit || fOrder == kDownSameSuit;
     interchangeable_ = !autoplay || suitFoundations_;

@@ -40,6 +40,10 @@ public:
     bool FitsFoundation(int lower, int upper) const { return (foundation_[lower] >> upper) & 1; }
     bool FillsSpace(int card) const { return (space_ >> card) & 1; }
     bool StartsFoundation(int card) const { return (base_ >> card) & 1; }
+    // How many cards a foundation holds below this one when it arrives there, counted
+    // from the base card in the foundations' building direction (the nearer way for
+    // orders that build both ways or in any order).
+    int Rise(int card) const { return rise_[card]; }
     // The cards that may lie on `lower` in the tableau.
     CardMask TableauChildren(int lower) const { return tableau_[lower]; }
     // The cards that may follow `lower` on a foundation.
@@ -58,6 +62,7 @@ public:
 private:
     std::array<int8_t, kSolverCards> num_{};
     std::array<int8_t, kSolverCards> suit_{};
+    std::array<int8_t, kSolverCards> rise_{};
     std::array<CardMask, kSolverCards> tableau_{};
     std::array<CardMask, kSolverCards> run_{};
     std::array<CardMask, kSolverCards> foundation_{};

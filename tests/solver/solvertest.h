@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <map>
 #include <random>
 #include <set>
@@ -50,7 +52,7 @@ inline GameRules RandomRules(std::mt19937& rng)
 using EngineMove = std::tuple<int, int, int, int>;
 
 // Every move mouse play allows, asked of the engine's rule functions.
-inline std::set<EngineMove> EngineMoves(const cArray& a)
+inline std::set<EngineMove> EngineMoves(const cArray& a, bool fromFoundations = true)
 {
     std::set<EngineMove> moves;
     const cGames& g = a.Games();
@@ -60,7 +62,7 @@ inline std::set<EngineMove> EngineMoves(const cArray& a)
         int count = 0;
         if (cell == kStock || !CanPickUp(a, pic, count))
             continue;
-        if (cell == kFoundation && a.CardPos(pic) != a.GetTop(kFoundation, pile))
+        if (cell == kFoundation && (!fromFoundations || a.CardPos(pic) != a.GetTop(kFoundation, pile)))
             continue;
         for (int t = 0; t < g.Piles(kTableau); ++t)
             if (!(cell == kTableau && pile == t) && AcceptsOnTableau(a, pic, t))
@@ -146,7 +148,7 @@ struct Reference {
 
 // Breadth-first over every move the engine allows, positions told apart exactly (no
 // symmetry, no shortcut): the answer the solver must agree with.
-inline Reference ReferenceSearch(const cArray& start, size_t maxStates)
+inline Reference ReferenceSearch(const cArray& start, size_t maxStates, bool fromFoundations = true)
 {
     Reference ref;
     cArray a = Scratch(start);
@@ -158,7 +160,7 @@ inline Reference ReferenceSearch(const cArray& start, size_t maxStates)
     }
     for (size_t head = 0; head < queue.size(); ++head) {
         Rebuild(a, queue[head]);
-        for (const EngineMove& m : EngineMoves(a)) {
+        for (const EngineMove& m : EngineMoves(a, fromFoundations)) {
             cArray b = Scratch(a);
             Play(b, m);
             if (b.TotalGoalCards() == 52) {
@@ -197,6 +199,38 @@ inline ::testing::AssertionResult ReplaysToWin(const cArray& start, const SolveR
     if (a.TotalGoalCards() != 52)
         return ::testing::AssertionFailure() << "the game is not won after " << result.moves.size() << " moves";
     return ::testing::AssertionSuccess();
+}
+
+// A small position: most cards already on the foundations (built from the Ace up in
+// suit), the others shuffled over `piles` tableau piles and the free cells, as text.
+inline std::string SmallBoard(std::mt19937& rng, int inPlay, int piles, int cells)
+{
+    std::array<int, 4> height{13, 13, 13, 13};
+    std::vector<int> loose;
+    for (int i = 0; i < inPlay; ++i) {
+        int s = Pick(rng, 0, 3);
+        while (height[s] == 0)
+            s = (s + 1) % 4;
+        --height[s];
+        loose.push_back(s * 13 + height[s]);
+    }
+    std::shuffle(loose.begin(), loose.end(), rng);
+    const std::string ranks = "A23456789TJQK", suits = "CDSH";
+    auto name = [&](int v) { return std::string{ranks[v % 13], suits[v / 13]}; };
+    std::string text = "Foundations:";
+    for (int s = 0; s < 4; ++s)
+        text += std::string(" ") + suits[s] + "-" + (height[s] == 0 ? std::string("0") : std::string(1, ranks[height[s] - 1]));
+    text += "\nFreecells:";
+    std::vector<std::string> lines(piles);
+    for (int c = 0; c < cells; ++c)
+        text += " " + (!loose.empty() && Pick(rng, 0, 2) == 0 ? name(loose.back()) : std::string("-")),
+            (text.back() != '-' ? loose.pop_back() : void());
+    text += "\n";
+    for (int v : loose)
+        lines[Pick(rng, 0, piles - 1)] += " " + name(v);
+    for (const std::string& l : lines)
+        text += ":" + l + "\n";
+    return text;
 }
 
 // A dealt game after `moves` random legal moves (fewer when the game gets stuck).

@@ -1,0 +1,51 @@
+#include "mheuristic.h"
+
+namespace solvane {
+
+namespace {
+constexpr int kPerCardOff = 3;
+constexpr int kPerBlocker = 2;
+constexpr int kPerCellUsed = 1;
+constexpr int kPerUnsorted = 0;
+constexpr int kNoRise = 99;
+} // namespace
+
+int Estimate(const cPosition& p)
+{
+    const cSolverRules& r = p.Rules();
+    int blockers = 0, unsorted = 0;
+    for (int t = 0; t < r.Piles(); ++t) {
+        int lowest = kNoRise;
+        for (int i = 0; i < p.Len(t); ++i) {
+            const int rise = r.Rise(p.CardAt(t, i));
+            if (rise > lowest)
+                ++blockers;
+            else
+                lowest = rise;
+            if (i > 0 && !r.FitsTableau(p.CardAt(t, i - 1), p.CardAt(t, i)))
+                ++unsorted;
+        }
+    }
+    const int cellsUsed = r.Cells() - p.EmptyCells();
+    return kPerCardOff * (kSolverCards - p.OnFoundations()) + kPerBlocker * blockers + kPerCellUsed * cellsUsed + kPerUnsorted * unsorted;
+}
+
+bool SafeFoundationMove(const cPosition& p, const std::vector<SolverMove>& moves, SolverMove& safe)
+{
+    const cSolverRules& r = p.Rules();
+    CardMask up = 0;
+    for (int f = 0; f < kSolverFoundations; ++f)
+        for (int i = 0; i < p.Len(kFoundationLoc + f); ++i)
+            up |= CardMask(1) << p.CardAt(kFoundationLoc + f, i);
+    for (const SolverMove& m : moves) {
+        if (!IsFoundationLoc(m.to) || IsFoundationLoc(m.from))
+            continue;
+        if ((r.TableauChildren(p.Top(m.from)) & ~up) == 0) {
+            safe = m;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace solvane

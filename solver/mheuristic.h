@@ -1,0 +1,19 @@
+#pragma once
+// Guesses that steer the search towards a win. They never decide what is tried at all in
+// a complete pass; the quick passes may follow them alone.
+#include "cposition.h"
+
+#include <vector>
+
+namespace solvane {
+
+// A rough count of the moves still needed: cards off the foundations, cards lying on a
+// card that must reach the foundations before them or out of building order, occupied
+// free cells.
+int Estimate(const cPosition& p);
+
+// A move to a foundation of a card on which nothing still in play could ever be built:
+// worth making at once when cards are never taken back from the foundations.
+bool SafeFoundationMove(const cPosition& p, const std::vector<SolverMove>& moves, SolverMove& safe);
+
+} // namespace solvane

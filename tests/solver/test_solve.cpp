@@ -1,0 +1,220 @@
+// Solve: every solution it gives replays to a won game through MoveCard; hand-built
+// positions with known answers; "not winnable" checked against an exhaustive search that
+// uses only the engine; limits; several searches at once.
+#include "solvertest.h"
+#include "mcardtext.h"
+
+#include <thread>
+
+using namespace solvane;
+using namespace solvane::test;
+
+namespace {
+constexpr size_t kReferenceStates = 8000;
+
+SolveLimits Quick(double seconds = 5)
+{
+    SolveLimits l;
+    l.seconds = seconds;
+    return l;
+}
+
+GameRules Rules(const char* name) { return *StandardRules(name); }
+
+void Board(cBoardSet& set, const GameRules& rules, const std::string& text)
+{
+    const auto why = ReadBoard(text, rules, set);
+    ASSERT_FALSE(why.has_value()) << *why;
+}
+} // namespace
+
+TEST(Solve, EverySolutionReplaysToAWin)
+{
+    int won = 0;
+    // Standard and designed games, dealt as a game starts, with autoplay on and off.
+    const GameRules designed = GameRules::FromValues({0, 5, 2, 9, 12, 6, 1, 1, 2, 1});
+    const std::vector<GameRules> games = {Rules("Freecell"), Rules("Baker's Game"), Rules("Forecell"),
+                                          Rules("Seven By Four"), Rules("Two Cells"), designed};
+    for (const GameRules& rules : games)
+        for (int number = 1; number <= 4; ++number)
+            for (bool autoplay : {false, true}) {
+                cBoardSet set;
+                Host host;
+                host.autoplay = autoplay;
+                set.NewDeal(rules, number);
+                set.Board().SetHost(&host);
+                Autoplay(set.Board());
+                const SolveResult r = Solve(rules, set.Board(), autoplay, Quick(1));
+                if (r.verdict == Verdict::Winnable) {
+                    EXPECT_TRUE(ReplaysToWin(set.Board(), r)) << FormatRules(rules) << " #" << number;
+                    ++won;
+                }
+            }
+    // Random rule sets from random play.
+    std::mt19937 rng(4242);
+    for (int i = 0; i < 80; ++i) {
+        const GameRules rules = RandomRules(rng);
+        Host host;
+        host.autoplay = Pick(rng, 0, 1) == 1;
+        cBoardSet set;
+        RandomPosition(set, host, rng, rules, Pick(rng, 0, 20));
+        const SolveResult r = Solve(rules, set.Board(), host.autoplay, Quick(0.2));
+        if (r.verdict == Verdict::Winnable) {
+            EXPECT_TRUE(ReplaysToWin(set.Board(), r)) << FormatRules(rules);
+            ++won;
+        }
+    }
+    EXPECT_GT(won, 40);
+}
+
+TEST(Solve, HandBuiltPositionsWithKnownAnswers)
+{
+    const GameRules freecell = Rules("Freecell");
+    {
+        // One move from won: the last King waits in a free cell.
+        cBoardSet set;
+        Board(set, freecell, "Foundations: C-K D-K S-K H-Q\nFreecells: - KH\n");
+        Host host;
+        set.Board().SetHost(&host);
+        for (bool autoplay : {false, true}) {
+            host.autoplay = autoplay;
+            const SolveResult r = Solve(freecell, set.Board(), autoplay, Quick());
+            ASSERT_EQ(r.verdict, Verdict::Winnable);
+            ASSERT_EQ(r.moves.size(), 1u);
+            EXPECT_EQ(r.moves[0].fromCell, kReserve);
+            EXPECT_EQ(r.moves[0].fromPile, 1);
+            // With autoplay on, a move anywhere sends the King up.
+            if (!autoplay) {
+                EXPECT_EQ(r.moves[0].toCell, kFoundation);
+            }
+            EXPECT_TRUE(ReplaysToWin(set.Board(), r));
+        }
+    }
+    {
+        // No legal move at all: one pile, no free cell, a Two on top.
+        GameRules onePile = freecell;
+        onePile.hPiles = 1;
+        onePile.rPiles = 0;
+        std::string pile = ":";
+        for (int suit = 0; suit < 4; ++suit)
+            for (int rank = 0; rank < 13; ++rank)
+                if (!(suit == 0 && rank == 1))
+                    pile += " " + CardText(rank, suit);
+        pile += " 2C\n";
+        cBoardSet set;
+        Board(set, onePile, pile);
+        const SolveResult r = Solve(onePile, set.Board(), false, Quick());
+        EXPECT_EQ(r.verdict, Verdict::NotWinnable);
+        EXPECT_LT(r.positions, 5u);
+    }
+    {
+        // No free cell and no move but a card taken back from a foundation: without those
+        // moves the exhaustive search finds the position stuck, with them it can be won.
+        GameRules threePiles = freecell;
+        threePiles.hPiles = 3;
+        threePiles.rPiles = 0;
+        cBoardSet set;
+        Board(set, threePiles, "Foundations: C-Q D-J S-8 H-Q\n: KS QD\n: KC QS KH KD\n: JS 9S TS\n");
+        EXPECT_FALSE(ReferenceSearch(set.Board(), kReferenceStates, false).winnable);
+        const SolveResult r = Solve(threePiles, set.Board(), false, Quick());
+        ASSERT_EQ(r.verdict, Verdict::Winnable);
+        EXPECT_TRUE(ReplaysToWin(set.Board(), r));
+        EXPECT_TRUE(std::any_of(r.moves.begin(), r.moves.end(),
+                                [](const SolveStep& s) { return s.fromCell == kFoundation; }));
+    }
+}
+
+TEST(Solve, VerdictsAgreeWithAnExhaustiveSearchOnSmallPositions)
+{
+    std::mt19937 rng(99);
+    int notWinnable = 0, winnable = 0;
+    for (int i = 0; i < 100; ++i) {
+        GameRules rules;
+        const int foundationOrders[] = {kUpSameSuit, kUpRegardless, kAnyCard, kEitherSameSuit, kEitherRegardless};
+        rules.gOrder = foundationOrders[Pick(rng, 0, 4)];
+        rules.hOrder = Pick(rng, 0, 9);
+        rules.hSpace = Pick(rng, 0, 13);
+        rules.hAk = Pick(rng, 0, 1);
+        rules.hMulti = Pick(rng, 0, 1);
+        rules.hPiles = Pick(rng, 2, 4);
+        rules.rPiles = Pick(rng, 0, 2);
+        rules.rCards = 0;
+        const bool autoplay = Pick(rng, 0, 1) == 1;
+        cBoardSet set;
+        Host host;
+        host.autoplay = autoplay;
+        Board(set, rules, SmallBoard(rng, Pick(rng, 4, 9), rules.hPiles, rules.rPiles));
+        set.Board().SetHost(&host);
+        const Reference ref = ReferenceSearch(set.Board(), kReferenceStates);
+        if (!ref.winnable && !ref.exhausted)
+            continue;
+        const SolveResult r = Solve(rules, set.Board(), autoplay, Quick());
+        ASSERT_EQ(r.verdict, ref.winnable ? Verdict::Winnable : Verdict::NotWinnable)
+            << FormatRules(rules) << (autoplay ? " autoplay" : "") << "\n" << BoardText(set.Board());
+        if (ref.winnable) {
+            EXPECT_TRUE(ReplaysToWin(set.Board(), r));
+            ++winnable;
+        } else {
+            ++notWinnable;
+        }
+    }
+    EXPECT_GT(notWinnable, 4);
+    EXPECT_GT(winnable, 10);
+}
+
+TEST(Solve, BadBoardsAndLimitsGiveUnknownWithAReason)
+{
+    const GameRules freecell = Rules("Freecell");
+    cBoardSet set;
+    set.NewDeal(freecell, 1);
+    // A board of Freecell is not a board of a game with fewer piles.
+    GameRules sixPiles = freecell;
+    sixPiles.hPiles = 6;
+    SolveResult r = Solve(sixPiles, set.Board(), false, Quick());
+    EXPECT_EQ(r.verdict, Verdict::Unknown);
+    EXPECT_FALSE(r.reason.empty());
+
+    std::atomic<bool> cancel{true};
+    SolveLimits limits = Quick();
+    limits.cancel = &cancel;
+    r = Solve(freecell, set.Board(), false, limits);
+    EXPECT_EQ(r.verdict, Verdict::Unknown);
+    EXPECT_EQ(r.reason, "cancelled");
+
+    // The classic deal 10 cannot be won as Baker's Game; proving it needs more room than this.
+    const GameRules bakers = Rules("Baker's Game");
+    cBoardSet b;
+    ASSERT_FALSE(ReadBoard("5S KD JC TS 9D KH 8D\n5H 2S 9H 7H TD AD 6D\n6H QD 6C TC AH 8S TH\n"
+                           "6S 2D 7C QC QS 7D 3H\n5D AS 7S KC 3D AC\n4D 9C QH 4H 4C 5C\n"
+                           "2H 3S 8H 9S JS 4S\nJH JD 3C KS 2C 8C\n",
+                           bakers, b).has_value());
+    EXPECT_EQ(Solve(bakers, b.Board(), false, Quick()).verdict, Verdict::NotWinnable);
+    limits = Quick();
+    limits.bytes = 1 << 16;
+    r = Solve(bakers, b.Board(), false, limits);
+    EXPECT_EQ(r.verdict, Verdict::Unknown);
+    EXPECT_EQ(r.reason, "memory");
+}
+
+TEST(Solve, SeveralSearchesAtOnceGiveTheSameAnswers)
+{
+    const GameRules freecell = Rules("Freecell");
+    constexpr int kThreads = 4;
+    std::vector<std::unique_ptr<cBoardSet>> sets;
+    std::vector<SolveResult> alone, together(kThreads);
+    for (int i = 0; i < kThreads; ++i) {
+        sets.push_back(std::make_unique<cBoardSet>());
+        sets.back()->NewDeal(freecell, 100 + i);
+        alone.push_back(Solve(freecell, sets.back()->Board(), false, Quick()));
+    }
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kThreads; ++i)
+        threads.emplace_back([&, i] { together[i] = Solve(freecell, sets[i]->Board(), false, Quick()); });
+    for (auto& t : threads)
+        t.join();
+    for (int i = 0; i < kThreads; ++i) {
+        ASSERT_EQ(together[i].verdict, alone[i].verdict);
+        ASSERT_EQ(together[i].moves.size(), alone[i].moves.size());
+        EXPECT_TRUE(ReplaysToWin(sets[i]->Board(), together[i]));
+    }
+}
