@@ -47,13 +47,17 @@ Verdict cSolver::Run()
         last_ = Outcome::Cancelled;
         return Verdict::Unknown;
     }
-    cBestFirst quick(start_, table_, deadline_, limits_.cancel, limits_.bytes);
-    Outcome o = quick.Run(kQuickBudget);
-    positions_ += quick.Positions();
-    last_ = o;
-    if (o == Outcome::Won) {
-        solution_ = quick.Solution();
-        return Verdict::Winnable;
+    Outcome o = Outcome::Exhausted;
+    {
+        // The quick pass keeps its positions only while it runs.
+        cBestFirst quick(start_, table_, deadline_, limits_.cancel, limits_.bytes);
+        o = quick.Run(kQuickBudget);
+        positions_ += quick.Positions();
+        last_ = o;
+        if (o == Outcome::Won) {
+            solution_ = quick.Solution();
+            return Verdict::Winnable;
+        }
     }
     if (o == Outcome::Exhausted || o == Outcome::Budget)
         o = RunPass({true, 0});
