@@ -4,7 +4,7 @@ BUILD_DIR := build
 .PHONY: run test build deps configure bench clean install
 
 run: build
-	./$(BUILD_DIR)/tools/solvane-cli deal Freecell 1
+	./$(BUILD_DIR)/solvane
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j2

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-class QSettings;
+#include <QSettings>
 
 namespace solvane {
 

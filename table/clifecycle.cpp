@@ -1,0 +1,144 @@
+#include "clifecycle.h"
+
+#include "cboardset.h"
+#include "ccustom.h"
+#include "cdata.h"
+#include "cscore.h"
+#include "mautoplay.h"
+#include "mdeal.h"
+#include "mround.h"
+#include "mtime.h"
+
+#include <QTime>
+
+#include <chrono>
+#include <limits>
+
+namespace solvane {
+
+namespace {
+constexpr int kPointsPerCard = 10;
+constexpr double kSecondsPerPoint = 3.0;
+constexpr double kMovesPerPoint = 2.0;
+
+std::chrono::system_clock::time_point ToTimePoint(const QDateTime& t)
+{
+    return std::chrono::system_clock::time_point(std::chrono::milliseconds(t.toMSecsSinceEpoch()));
+}
+} // namespace
+
+cLifecycle::cLifecycle(cData& data, cBoardSet& boards, cCustom& custom, cScore& score,
+                       cRandom& rng, QObject* parent)
+    : QObject(parent), data_(data), boards_(boards), custom_(custom), score_(score), rng_(rng)
+{
+}
+
+std::optional<QString> cLifecycle::StartGame(const QString& name, const cGameNo& number)
+{
+    // Refuse a game that cannot be loaded before anything of the present game changes.
+    if (auto problem = custom_.InitGame(name))
+        return problem;
+    if (data_.GameRunning())
+        EndGame(winPending_ ? 1 : 0); // a game whose last card is up was won
+    data_.SetRecent(name);
+    if (auto problem = custom_.SelectGame(name))
+        return problem;
+    data_.SetCurGNo(number);
+    data_.SetCurGName(name);
+    boards_.DealNumber(number.Value());
+    winPending_ = false;
+    solvedByComputer_ = false;
+    Autoplay(boards_.Board());
+    // The deal time counts from here; seconds as a clock shows them.
+    QDateTime now = QDateTime::currentDateTime();
+    now.setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));
+    data_.SetGameStartTime(now);
+    data_.SetGameRunning(true);
+    emit GameStarted();
+    return std::nullopt;
+}
+
+std::optional<QString> cLifecycle::EndGame(int won)
+{
+    // A game the computer played out was not won by the player.
+    const int16_t result = static_cast<int16_t>(won == 1 && !solvedByComputer_ ? 1 : 0);
+    auto problem = score_.AddScore(result);
+    score_.AddSesGame(result);
+    data_.SetGameRunning(false);
+    winPending_ = false;
+    ClearTable(boards_.Board());
+    emit GameEnded(result);
+    return problem;
+}
+
+cGameNo cLifecycle::RandomNumber()
+{
+    const float seconds = static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+    return cGameNo(RandomGameNumber(rng_, data_.RangeIndex(), seconds));
+}
+
+int16_t cLifecycle::CurrentScore() const
+{
+    if (!data_.GameRunning())
+        return 0;
+    const double score = kPointsPerCard * boards_.Board().TotalGoalCards() -
+                         (data_.CurTime() / kSecondsPerPoint + data_.CurMoves() / kMovesPerPoint);
+    // A game left running for days would pass the 16-bit range; it stops at the edge.
+    const double r = RoundHalfEven(score);
+    if (r < std::numeric_limits<int16_t>::min())
+        return std::numeric_limits<int16_t>::min();
+    return static_cast<int16_t>(std::min<double>(r, std::numeric_limits<int16_t>::max()));
+}
+
+long long cLifecycle::ElapsedSeconds() const
+{
+    return solvane::ElapsedSeconds(data_.GameRunning(), ToTimePoint(data_.GameStartTime()),
+                                   ToTimePoint(QDateTime::currentDateTime()));
+}
+
+int cLifecycle::Moves() const { return boards_.Log().GetTransID(); }
+
+cLifecycle::StatusTexts cLifecycle::StatusTick()
+{
+    StatusTexts t;
+    if (!data_.GameRunning())
+        return t;
+    if (data_.ShowScore() == 1)
+        t.Score = QStringLiteral("Score :") + QString::number(CurrentScore());
+    if (data_.ShowTime() == 1)
+        t.Time = QStringLiteral("Time :") + QString::fromStdString(ElapsedTimeText(ElapsedSeconds()));
+    if (data_.ShowMoves() == 1)
+        t.Moves = QStringLiteral("Moves :") + QString::number(Moves());
+    // Once the last card is up the figures stand still until the finish dialog shows them.
+    if (!winPending_) {
+        data_.SetCurScore(CurrentScore());
+        const long long elapsed = ElapsedSeconds();
+        data_.SetCurTime(static_cast<int32_t>(std::min<long long>(elapsed, std::numeric_limits<int32_t>::max())));
+        data_.SetCurMoves(static_cast<int16_t>(Moves()));
+    }
+    return t;
+}
+
+QString cLifecycle::Caption() const
+{
+    return data_.ProdName() + QStringLiteral(" [") + data_.CurGName() + QStringLiteral("] [") +
+           data_.CurPlayer() + QStringLiteral("] [") + data_.CurGNo().Text() + QStringLiteral("]");
+}
+
+std::optional<QString> cLifecycle::FinishWin() { return EndGame(1); }
+
+bool cLifecycle::AutoplayOn() const { return data_.Autoplay() != 0; }
+
+bool cLifecycle::GameRunning() const { return data_.GameRunning(); }
+
+void cLifecycle::WinCheck()
+{
+    if (winPending_ || !data_.GameRunning())
+        return;
+    if (boards_.Board().TotalGoalCards() == boards_.Board().TotalCards()) {
+        winPending_ = true;
+        emit GameWon();
+    }
+}
+
+} // namespace solvane

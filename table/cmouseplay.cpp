@@ -1,0 +1,162 @@
+#include "cmouseplay.h"
+
+#include "carray.h"
+#include "cdata.h"
+#include "mrules.h"
+#include "mround.h"
+
+namespace solvane {
+
+namespace {
+constexpr int kAnyCardSpace = 13;
+constexpr int kCentrePass = 0;
+constexpr int kOverlapPass = -1;
+int Round(double v) { return static_cast<int>(RoundHalfEven(v)); }
+} // namespace
+
+bool cMousePlay::MouseDown(int pic, double x, double y)
+{
+    if (!data_.GameRunning())
+        return false;
+    runLength_ = 0;
+    dragging_ = false;
+    pressX_ = Round(x);
+    pressY_ = Round(y);
+    startLeft_ = board_.CardLeft(pic);
+    startTop_ = board_.CardTop(pic);
+    switch (board_.CardCell(pic)) {
+    case kFoundation:
+    case kReserve:
+        dragging_ = true;
+        break;
+    case kTableau:
+        dragging_ = PressOnTableau(pic);
+        break;
+    default:
+        break;
+    }
+    data_.PlaySound(QStringLiteral("CardDown"));
+    return true;
+}
+
+bool cMousePlay::PressOnTableau(int pic)
+{
+    const int top = board_.GetTop(kTableau, board_.CardPile(pic));
+    if (board_.CardPos(pic) == top)
+        return true;
+    runLength_ = top - board_.CardPos(pic);
+    const bool movable = board_.CardFace(pic) == kFaceUp && board_.Games().MultiMove() &&
+                         SequenceOK(board_, pic, runLength_) &&
+                         runLength_ <= SequenceCapacity(board_);
+    if (movable)
+        BringRunToFront(pic);
+    return movable;
+}
+
+void cMousePlay::BringRunToFront(int pic)
+{
+    for (int i = 0; i <= runLength_; ++i) {
+        const int card = RunCard(pic, i);
+        board_.PositionCard(card, board_.Card(card).Left, board_.Card(card).Top);
+    }
+}
+
+int cMousePlay::RunCard(int pic, int i) const
+{
+    return board_.GetPicID(kTableau, board_.CardPile(pic), board_.CardPos(pic) + i);
+}
+
+bool cMousePlay::MouseMove(int pic, double x, double y)
+{
+    if (!data_.GameRunning() || !dragging_)
+        return false;
+    const int left = Round(board_.CardLeft(pic) + x - pressX_);
+    const int top = Round(board_.CardTop(pic) + y - pressY_);
+    board_.PositionCard(pic, left, top);
+    for (int i = 1; i <= runLength_; ++i)
+        board_.PositionCard(RunCard(pic, i), left, top + kFanStep * i);
+    return true;
+}
+
+bool cMousePlay::MouseUp(int pic, double, double)
+{
+    if (!data_.GameRunning() || !dragging_)
+        return false;
+    dragging_ = false;
+    if (!DropPass(pic, kCentrePass) && !DropPass(pic, kOverlapPass))
+        ReturnCards(pic);
+    data_.PlaySound(QStringLiteral("CardUp"));
+    return true;
+}
+
+bool cMousePlay::DropPass(int pic, int mode)
+{
+    return TryTableau(pic, mode) || TryFreeCells(pic, mode) || TryFoundations(pic, mode);
+}
+
+bool cMousePlay::TryTableau(int pic, int mode)
+{
+    const cGames& g = board_.Games();
+    for (int t = 0; t < g.Piles(kTableau); ++t) {
+        const int h = board_.GetTop(kTableau, t);
+        if (!board_.SlotHit(pic, kTableau, t, h, mode))
+            continue;
+        bool accepted = false;
+        if (h == kEmpty) {
+            accepted = board_.CardNum(pic) == g.EmptyNum() || g.EmptyNum() == kAnyCardSpace;
+        } else if (board_.CardCell(pic) != kTableau || board_.CardPile(pic) != t) {
+            accepted = Fits(board_, board_.GetTopPicID(kTableau, t), pic, g.Order(kTableau, t),
+                            g.AK(kTableau) != 0);
+        }
+        if (accepted) {
+            board_.Move(pic, kTableau, t, h + 1, kModeNormal, kPlaySpeed, runLength_);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool cMousePlay::TryFreeCells(int pic, int mode)
+{
+    for (int r = 0; r < board_.Games().Piles(kReserve); ++r) {
+        if (!board_.SlotHit(pic, kReserve, r, 0, mode))
+            continue;
+        if (board_.GetTop(kReserve, r) == kEmpty && runLength_ == 0) {
+            board_.Move(pic, kReserve, r, 0, kModeNormal, kPlaySpeed);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool cMousePlay::TryFoundations(int pic, int mode)
+{
+    if (runLength_ != 0)
+        return false;
+    const cGames& g = board_.Games();
+    for (int f = 0; f < g.Piles(kFoundation); ++f) {
+        if (!board_.SlotHit(pic, kFoundation, f, 0, mode))
+            continue;
+        const int top = board_.GetTop(kFoundation, f);
+        bool accepted = false;
+        if (top == kEmpty)
+            accepted = board_.CardNum(pic) == board_.BaseRank();
+        else if (top != kKing)
+            accepted = Fits(board_, board_.GetTopPicID(kFoundation, f), pic, g.Order(kFoundation, f),
+                            g.AK(kFoundation) != 0);
+        if (accepted) {
+            board_.Move(pic, kFoundation, f, top + 1, kModeNormal, kPlaySpeed);
+            return true;
+        }
+    }
+    return false;
+}
+
+void cMousePlay::ReturnCards(int pic)
+{
+    board_.PositionCard(pic, startLeft_, startTop_);
+    for (int i = 1; i <= runLength_; ++i)
+        board_.PositionCard(RunCard(pic, i), startLeft_, startTop_ + kFanStep * i);
+}
+
+} // namespace solvane

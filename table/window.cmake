@@ -1,0 +1,23 @@
+# The main window, the windows of play, and the program.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/solvaneversion.h.in ${CMAKE_CURRENT_BINARY_DIR}/solvaneversion.h)
+
+add_library(solvane_table STATIC
+  clifecycle.cpp cmouseplay.cpp creplay.cpp cservices.cpp cwidgetprompt.cpp
+  frmabout.cpp frmfinish.cpp frmfinish.ui frmhistory.cpp frmhistory.ui frmmain.cpp
+  frmsplash.cpp mtoolicons.cpp mwindows.cpp
+)
+target_include_directories(solvane_table PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_BINARY_DIR})
+target_link_libraries(solvane_table PUBLIC
+  solvane_items solvane_art solvane_catalogue solvane_scores solvane_settings solvane_engine
+  Qt6::Widgets Qt6::Charts)
+# Windows of later issues join the program through their own libraries.
+foreach(lib solvane_catalogue_ui solvane_scores_ui solvane_settings_ui solvane_solver)
+  if(TARGET ${lib})
+    target_link_libraries(solvane_table PUBLIC ${lib})
+  endif()
+endforeach()
+
+add_executable(solvane WIN32 main.cpp)
+target_link_libraries(solvane PRIVATE solvane_table solvane_sound solvane_help)
+set_target_properties(solvane PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+install(TARGETS solvane RUNTIME DESTINATION bin)
