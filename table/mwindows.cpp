@@ -5,6 +5,9 @@
 #include "frmfinish.h"
 #include "frmhistory.h"
 #include "frmmain.h"
+#include "mwirecatalogue.h"
+#include "mwirescores.h"
+#include "mwiresettings.h"
 
 namespace solvane {
 
@@ -40,6 +43,9 @@ void WireWindows(frmMain& main, cServices& s)
         frmAbout dlg(s.Data().ProdName(), s.Pictures().IconPic(48, owner->devicePixelRatioF()), owner);
         dlg.exec();
     });
+    WireCatalogueWindows(main, s);
+    WireScoresWindows(main, s);
+    WireSettingsWindows(main, s);
 }
 
 } // namespace solvane

@@ -5,6 +5,7 @@ add_library(solvane_table STATIC
   clifecycle.cpp cmouseplay.cpp creplay.cpp cservices.cpp cwidgetprompt.cpp
   frmabout.cpp frmfinish.cpp frmfinish.ui frmhistory.cpp frmhistory.ui frmmain.cpp
   frmsplash.cpp mtoolicons.cpp mwindows.cpp
+  mwirecatalogue.cpp mwirescores.cpp mwiresettings.cpp
 )
 target_include_directories(solvane_table PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_BINARY_DIR})
 target_link_libraries(solvane_table PUBLIC

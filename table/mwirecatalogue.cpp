@@ -1,0 +1,7 @@
+#include "mwirecatalogue.h"
+
+namespace solvane {
+
+void WireCatalogueWindows(frmMain&, cServices&) {}
+
+} // namespace solvane

@@ -1,0 +1,7 @@
+#include "mwirescores.h"
+
+namespace solvane {
+
+void WireScoresWindows(frmMain&, cServices&) {}
+
+} // namespace solvane

@@ -1,0 +1,7 @@
+#include "mwiresettings.h"
+
+namespace solvane {
+
+void WireSettingsWindows(frmMain&, cServices&) {}
+
+} // namespace solvane
