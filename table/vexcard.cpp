@@ -99,20 +99,27 @@ void VexCard::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*
     DrawItemPicture(*painter, shown_, kCardRect);
 }
 
+// The event's own item position may still refer to where the card stood before the last
+// move of a drag (the scene updates item transforms lazily), so it is taken afresh.
+QPointF VexCard::LocalPos(QPointF scenePoint) const
+{
+    return scenePoint - scenePos();
+}
+
 void VexCard::mousePressEvent(QGraphicsSceneMouseEvent* event)
 {
     event->accept(); // the card takes the following moves and the release of this press
-    emit MouseDown(float(event->pos().x()), float(event->pos().y()));
+    emit MouseDown(float(LocalPos(event->scenePos()).x()), float(LocalPos(event->scenePos()).y()));
 }
 
 void VexCard::mouseMoveEvent(QGraphicsSceneMouseEvent* event)
 {
-    emit MouseMove(float(event->pos().x()), float(event->pos().y()));
+    emit MouseMove(float(LocalPos(event->scenePos()).x()), float(LocalPos(event->scenePos()).y()));
 }
 
 void VexCard::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
 {
-    emit MouseUp(float(event->pos().x()), float(event->pos().y()));
+    emit MouseUp(float(LocalPos(event->scenePos()).x()), float(LocalPos(event->scenePos()).y()));
 }
 
 void VexCard::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
@@ -120,12 +127,12 @@ void VexCard::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
     // The second press of a double click is a press as well, so quick play loses no drag.
     event->accept();
     emit DblClick();
-    emit MouseDown(float(event->pos().x()), float(event->pos().y()));
+    emit MouseDown(float(LocalPos(event->scenePos()).x()), float(LocalPos(event->scenePos()).y()));
 }
 
 void VexCard::hoverMoveEvent(QGraphicsSceneHoverEvent* event)
 {
-    emit MouseMove(float(event->pos().x()), float(event->pos().y()));
+    emit MouseMove(float(LocalPos(event->scenePos()).x()), float(LocalPos(event->scenePos()).y()));
 }
 
 } // namespace solvane

@@ -68,6 +68,8 @@ protected:
     void hoverMoveEvent(QGraphicsSceneHoverEvent* event) override;
 
 private:
+    QPointF LocalPos(QPointF scenePoint) const;
+
     int16_t suit_ = 0, num_ = 0, suitpile_ = 0;
     bool selected_ = false;
     int32_t faceMode_ = kFaceDownMode;

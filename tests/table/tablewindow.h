@@ -1,0 +1,81 @@
+#pragma once
+// A real main window over test services, shown offscreen, with mouse drags simulated on
+// its table the way a player makes them.
+#include "cservices.h"
+#include "ctableview.h"
+#include "frmfinish.h"
+#include "frmmain.h"
+#include "testservices.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace solvane::test {
+
+struct TableWindow {
+    TestServices s;
+    std::unique_ptr<frmMain> w;
+    QStringList finishLines; // what the finish dialog listed, once it opened
+    int finishes = 0;
+
+    TableWindow()
+    {
+        w = std::make_unique<frmMain>(*s);
+        // The finish dialog is built as for real but not run modally.
+        w->SetOpener("frmFinish", [this](QWidget* owner) {
+            frmFinish dlg(*s, *w, owner);
+            ++finishes;
+            auto* list = dlg.findChild<QListWidget*>("ListView1");
+            for (int i = 0; i < list->count(); ++i)
+                finishLines << list->item(i)->text();
+        });
+        w->resize(1100, 850);
+        w->show();
+        QApplication::processEvents();
+    }
+    cArray& a() { return s->Board(); }
+    cTableView& view() { return *w->Table(); }
+
+    QPoint ViewPoint(double sceneX, double sceneY) { return view().mapFromScene(QPointF(sceneX, sceneY)); }
+
+    void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
+    {
+        QWidget* vp = view().viewport();
+        QMouseEvent e(type, QPointF(at), vp->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(vp, &e);
+    }
+
+    // Presses the card near its top-left corner (where it shows even under other cards),
+    // drags it so that its top-left lands on (left, top) and releases it.
+    void Drag(int pic, double left, double top, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QPointF grip(300, 100);
+        const cCard& c = a().Card(pic);
+        const QPoint from = ViewPoint(c.Left + grip.x(), c.Top + grip.y());
+        const QPoint to = ViewPoint(left + grip.x(), top + grip.y());
+        Send(QEvent::MouseButtonPress, from, button, button);
+        for (int i = 1; i <= 4; ++i)
+            Send(QEvent::MouseMove, from + (to - from) * i / 4, Qt::NoButton, button);
+        Send(QEvent::MouseButtonRelease, to, button, Qt::NoButton);
+        view().FinishAnimations();
+        QApplication::processEvents();
+    }
+    // Drags the card onto the next place of a pile.
+    void DragTo(int pic, int cell, int pile)
+    {
+        const int pos = cell == kTableau ? a().GetTop(cell, pile) + 1 : 0;
+        Drag(pic, a().CordX(cell, pile, pos), a().CordY(cell, pile, pos));
+    }
+    void Settle()
+    {
+        view().FinishAnimations();
+        QApplication::processEvents();
+        w->RefreshState();
+    }
+};
+
+} // namespace solvane::test
