@@ -22,3 +22,23 @@ add_executable(solvane WIN32 main.cpp)
 target_link_libraries(solvane PRIVATE solvane_table solvane_sound solvane_help)
 set_target_properties(solvane PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
 install(TARGETS solvane RUNTIME DESTINATION bin)
+
+# The desktop entry and the icon, painted by our own code at build time.
+add_executable(solvane-iconsgen iconsgen.cpp)
+target_link_libraries(solvane-iconsgen PRIVATE solvane_art Qt6::Gui)
+set(SOLVANE_ICON_SIZES 16 22 24 32 48 64 128 256)
+set(SOLVANE_ICON_DIR ${CMAKE_CURRENT_BINARY_DIR}/icons)
+set(SOLVANE_ICON_FILES)
+foreach(size IN LISTS SOLVANE_ICON_SIZES)
+  list(APPEND SOLVANE_ICON_FILES ${SOLVANE_ICON_DIR}/solvane-${size}.png)
+endforeach()
+add_custom_command(OUTPUT ${SOLVANE_ICON_FILES}
+  COMMAND ${CMAKE_COMMAND} -E env "QT_LOGGING_RULES=*=false" $<TARGET_FILE:solvane-iconsgen> ${SOLVANE_ICON_DIR}
+  DEPENDS solvane-iconsgen
+  COMMENT "Painting the program icon")
+add_custom_target(solvane_icons ALL DEPENDS ${SOLVANE_ICON_FILES})
+foreach(size IN LISTS SOLVANE_ICON_SIZES)
+  install(FILES ${SOLVANE_ICON_DIR}/solvane-${size}.png
+          DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME solvane.png)
+endforeach()
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/solvane.desktop DESTINATION share/applications)
