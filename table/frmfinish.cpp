@@ -54,7 +54,7 @@ void frmFinish::FillChart()
                              double(d.CurTime())};
     const char* labels[] = {"Score", "Moves", "Time"};
     auto* series = new QBarSeries;
-    double top = 1;
+    double top = 10; // an axis of at least 0..10 reads well for small games
     for (int i = 0; i < 3; ++i) {
         auto* set = new QBarSet(QLatin1String(labels[i]));
         *set << values[i];
@@ -70,7 +70,8 @@ void frmFinish::FillChart()
     x->append(QStringLiteral(" "));
     auto* y = new QValueAxis;
     y->setRange(0, top * 1.15);
-    y->setLabelFormat(QStringLiteral("%d"));
+    y->applyNiceNumbers();
+    y->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
@@ -104,7 +105,7 @@ void frmFinish::BuildToolbar()
         return a;
     };
     add(QStringLiteral("New"), QStringLiteral("New Game"), [this] { Choose(Choice::New); });
-    add(QStringLiteral("Select"), QStringLiteral("Select Game"), [this] { Choose(Choice::Select); });
+    QAction* select = add(QStringLiteral("Select"), QStringLiteral("Select Game"), [this] { Choose(Choice::Select); });
     add(QStringLiteral("Restart"), QStringLiteral("Restart Game"), [this] { Choose(Choice::Restart); });
     QAction* stats = add(QStringLiteral("Statistics"), QStringLiteral("Statistics"),
                          [this] { main_.Open(QStringLiteral("frmGameStat"), this); });
@@ -112,6 +113,7 @@ void frmFinish::BuildToolbar()
                         [this] { main_.Open(QStringLiteral("frmHighScore"), this); });
     add(QStringLiteral("Close"), QStringLiteral("Close"), [this] { Choose(Choice::Close); });
     // Windows that are not part of the program yet stay out of reach.
+    select->setEnabled(main_.HasOpener(QStringLiteral("frmSelect")));
     stats->setEnabled(main_.HasOpener(QStringLiteral("frmGameStat")));
     high->setEnabled(main_.HasOpener(QStringLiteral("frmHighScore")));
 }
