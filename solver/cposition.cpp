@@ -29,12 +29,13 @@ constexpr uint64_t SplitMix(uint64_t& state)
     return z ^ (z >> 31);
 }
 
-// One random number per (component, kind, depth, card); built once, read-only after.
+// One random number per (component, kind, depth, card); made by the compiler, so it is
+// read-only and needs no guard at run time.
 struct Tables {
-    uint64_t z[2][kKinds][kSolverCards][kSolverCards];
-    uint64_t kindSeed[2][kKinds];
-    uint64_t locSeed[2][kLocations];
-    Tables()
+    uint64_t z[2][kKinds][kSolverCards][kSolverCards] = {};
+    uint64_t kindSeed[2][kKinds] = {};
+    uint64_t locSeed[2][kLocations] = {};
+    constexpr Tables()
     {
         uint64_t s = 0x5eed0f50a7a11eULL;
         for (auto& comp : z)
@@ -51,11 +52,9 @@ struct Tables {
     }
 };
 
-const Tables& Random()
-{
-    static const Tables t;
-    return t;
-}
+constexpr Tables kTables;
+
+constexpr const Tables& Random() { return kTables; }
 
 int KindOf(int loc)
 {
@@ -76,8 +75,11 @@ cPosition::cPosition(const cSolverRules& rules) : rules_(&rules)
     }
     for (int c = 0; c < 2; ++c) {
         total_[c] = 0;
-        for (int loc = 0; loc < kLocations; ++loc)
-            total_[c] += Mix(seed_[c][loc]);
+        for (int loc = 0; loc < kLocations; ++loc) {
+            mixedOf_[c][loc] = 0;
+            mixed_[c][loc] = Mix(seed_[c][loc]);
+            total_[c] += mixed_[c][loc];
+        }
     }
     emptyCells_ = rules.Cells();
     emptyPiles_ = rules.Piles();
@@ -105,15 +107,24 @@ int cPosition::PopCard(int loc)
     return card;
 }
 
-void cPosition::Rehash(int loc, uint64_t old0, uint64_t old1)
+PositionKey cPosition::Key() const
 {
-    total_[0] += Mix(hash_[0][loc] + seed_[0][loc]) - Mix(old0 + seed_[0][loc]);
-    total_[1] += Mix(hash_[1][loc] + seed_[1][loc]) - Mix(old1 + seed_[1][loc]);
+    for (uint32_t d = dirty_; d != 0; d &= d - 1) {
+        const int loc = std::countr_zero(d);
+        for (int c = 0; c < 2; ++c)
+            if (hash_[c][loc] != mixedOf_[c][loc]) {
+                const uint64_t m = Mix(hash_[c][loc] + seed_[c][loc]);
+                total_[c] += m - mixed_[c][loc];
+                mixed_[c][loc] = m;
+                mixedOf_[c][loc] = hash_[c][loc];
+            }
+    }
+    dirty_ = 0;
+    return {total_[0], total_[1]};
 }
 
 void cPosition::Push(int loc, int card)
 {
-    const uint64_t o0 = hash_[0][loc], o1 = hash_[1][loc];
     if (len_[loc] == 0) {
         if (IsCellLoc(loc))
             --emptyCells_;
@@ -123,13 +134,11 @@ void cPosition::Push(int loc, int card)
     PushCard(loc, card);
     if (IsFoundationLoc(loc))
         ++onFoundations_;
-    Rehash(loc, o0, o1);
+    Rehash(loc);
 }
 
 void cPosition::MoveCards(int from, int to, int count)
 {
-    const uint64_t f0 = hash_[0][from], f1 = hash_[1][from];
-    const uint64_t t0 = hash_[0][to], t1 = hash_[1][to];
     if (len_[to] == 0) {
         if (IsCellLoc(to))
             --emptyCells_;
@@ -152,8 +161,8 @@ void cPosition::MoveCards(int from, int to, int count)
         onFoundations_ += n;
     if (IsFoundationLoc(from))
         onFoundations_ -= n;
-    Rehash(from, f0, f1);
-    Rehash(to, t0, t1);
+    Rehash(from);
+    Rehash(to);
 }
 
 void cPosition::Pack(PackedPosition& out) const
@@ -171,13 +180,17 @@ void cPosition::Unpack(const PackedPosition& in)
     int k = 0;
     onFoundations_ = emptyCells_ = emptyPiles_ = 0;
     total_[0] = total_[1] = 0;
+    dirty_ = 0;
     for (int loc = 0; loc < kLocations; ++loc) {
         len_[loc] = 0;
         hash_[0][loc] = hash_[1][loc] = 0;
         for (int i = 0; i < in.len[loc]; ++i)
             PushCard(loc, in.cards[k++]);
-        for (int c = 0; c < 2; ++c)
-            total_[c] += Mix(hash_[c][loc] + seed_[c][loc]);
+        for (int c = 0; c < 2; ++c) {
+            mixedOf_[c][loc] = hash_[c][loc];
+            mixed_[c][loc] = Mix(hash_[c][loc] + seed_[c][loc]);
+            total_[c] += mixed_[c][loc];
+        }
         if (IsFoundationLoc(loc))
             onFoundations_ += len_[loc];
     }
@@ -185,15 +198,6 @@ void cPosition::Unpack(const PackedPosition& in)
         emptyPiles_ += len_[t] == 0;
     for (int c = 0; c < rules_->Cells(); ++c)
         emptyCells_ += len_[kCellLoc + c] == 0;
-}
-
-bool cPosition::FoundationTakes(int f, int card) const
-{
-    const int loc = kFoundationLoc + f;
-    const int n = len_[loc];
-    if (n == 0)
-        return rules_->StartsFoundation(card);
-    return n < kFoundationCards && rules_->FitsFoundation(cards_[loc][n - 1], card);
 }
 
 bool cPosition::PlayUp(int loc, AutoMove*& out)

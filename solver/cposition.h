@@ -4,6 +4,8 @@
 // together with the autoplay chain each one set off.
 #include "csolverrules.h"
 
+#include <bit>
+
 #include <cstdint>
 #include <utility>
 
@@ -65,7 +67,26 @@ public:
     int EmptyCells() const { return emptyCells_; }
     int EmptyPiles() const { return emptyPiles_; }
     // Whether foundation `f` would take the card.
-    bool FoundationTakes(int f, int card) const;
+    bool FoundationTakes(int f, int card) const
+    {
+        const int loc = kFoundationLoc + f;
+        const int n = len_[loc];
+        if (n == 0)
+            return rules_->StartsFoundation(card);
+        return n < kFoundationCards && rules_->FitsFoundation(cards_[loc][n - 1], card);
+    }
+    // The cards some foundation would take.
+    CardMask FoundationWants() const
+    {
+        CardMask m = 0;
+        for (int f = 0; f < kSolverFoundations; ++f) {
+            const int loc = kFoundationLoc + f;
+            const int n = len_[loc];
+            m |= n == 0 ? rules_->StartsFoundationMask()
+                        : n < kFoundationCards ? rules_->FoundationChildren(cards_[loc][n - 1]) : 0;
+        }
+        return m;
+    }
 
     // Makes the move and, with autoplay on, the chain that follows it; the chain's moves
     // are written to `chain` and their number returned.
@@ -75,7 +96,8 @@ public:
 
     // The fingerprint: equal for positions that differ only in the order of interchangeable
     // piles, and different otherwise but for a chance of about 2^-96 per pair.
-    PositionKey Key() const { return {total_[0], total_[1]}; }
+    // Worked out on demand, so moves that are tried and taken back cost no hashing.
+    PositionKey Key() const;
 
     void Pack(PackedPosition& out) const;
     // Replaces the position with a packed one of the same rules.
@@ -85,7 +107,7 @@ private:
     void MoveCards(int from, int to, int count);
     void PushCard(int loc, int card);
     int PopCard(int loc);
-    void Rehash(int loc, uint64_t old0, uint64_t old1);
+    void Rehash(int loc) { dirty_ |= 1u << loc; }
     void RunAutoplay(AutoMove*& out);
     bool PlayUp(int loc, AutoMove*& out);
 
@@ -94,7 +116,13 @@ private:
     uint8_t len_[kLocations];
     uint64_t hash_[2][kLocations];
     uint64_t seed_[2][kLocations];
-    uint64_t total_[2];
+    // The fingerprint is the sum of one mixed value per place; `mixedOf_` is the raw hash
+    // each place's mixed value in `total_` was made from, and `dirty_` marks the places
+    // whose contents may have changed since.
+    mutable uint64_t total_[2];
+    mutable uint64_t mixedOf_[2][kLocations];
+    mutable uint64_t mixed_[2][kLocations];
+    mutable uint32_t dirty_ = 0;
     int onFoundations_ = 0;
     int emptyCells_ = 0;
     int emptyPiles_ = 0;

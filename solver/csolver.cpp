@@ -14,6 +14,13 @@ constexpr uint64_t kCheckEvery = 1024;
 constexpr size_t kTableShareNum = 7, kTableShareDen = 8;
 // The quick pass gives up after this many positions and leaves the rest to the complete one.
 constexpr uint64_t kQuickBudget = 200000;
+// The dashes: short depth-first passes, each with a budget that doubles every round, under
+// three move orders; after the first round the orders are shaken a little, which rescues
+// most dashes that went astray.
+constexpr uint64_t kDashFirst = 1000;
+constexpr int kDashRounds = 6;
+constexpr int kNoise = 100;
+constexpr int kDashWeights[] = {50, 0, 1000};
 
 // Move ordering weights.
 constexpr int kToFoundation = 1000;
@@ -47,6 +54,11 @@ Verdict cSolver::Run()
         last_ = Outcome::Cancelled;
         return Verdict::Unknown;
     }
+    // A short depth-first dash along the best-looking moves wins most deals at once.
+    if (Dashes())
+        return Verdict::Winnable;
+    if (last_ == Outcome::Time || last_ == Outcome::Cancelled)
+        return Verdict::Unknown;
     Outcome o = Outcome::Exhausted;
     {
         // The quick pass keeps its positions only while it runs.
@@ -66,6 +78,23 @@ Verdict cSolver::Run()
     case Outcome::Exhausted: return Verdict::NotWinnable;
     default: return Verdict::Unknown;
     }
+}
+
+bool cSolver::Dashes()
+{
+    uint64_t budget = kDashFirst;
+    for (int round = 0; round < kDashRounds; ++round, budget *= 2)
+        for (int w : kDashWeights) {
+            noise_ = round == 0 ? 0 : kNoise;
+            noiseState_ = uint64_t(round) * 7919 + uint64_t(w);
+            const Outcome o = RunPass({false, budget, w});
+            if (o == Outcome::Won)
+                return true;
+            // A dash that saw everything it could see gains nothing from more room.
+            if (o != Outcome::Budget)
+                return false;
+        }
+    return false;
 }
 
 size_t cSolver::PathBytes() const
@@ -118,12 +147,40 @@ int cSolver::Score(const SolverMove& m) const
     return s;
 }
 
-void cSolver::Order(std::vector<SolverMove>& moves) const
+void cSolver::Order(std::vector<SolverMove>& moves, int kw)
 {
     std::vector<std::pair<int, SolverMove>> scored;
     scored.reserve(moves.size());
-    for (const SolverMove& m : moves)
-        scored.push_back({Score(m), m});
+    AutoMove chain[kMaxChain];
+    // Without autoplay a move changes two places only, so only their piles are estimated anew.
+    int piles[kSolverPiles] = {};
+    int sum = 0;
+    const bool partial = !p_.Rules().Autoplay();
+    if (kw != 0 && partial)
+        for (int t = 0; t < p_.Rules().Piles(); ++t)
+            sum += piles[t] = PileEstimate(p_, t);
+    for (const SolverMove& m : moves) {
+        int sc = Score(m);
+        if (kw != 0) {
+            const int n = p_.Apply(m, chain);
+            int e = 0;
+            if (partial) {
+                e = TableEstimate(p_) + sum;
+                for (int loc : {int(m.from), int(m.to)})
+                    if (IsTableauLoc(loc))
+                        e += PileEstimate(p_, loc) - piles[loc];
+            } else {
+                e = Estimate(p_);
+            }
+            sc -= kw * e;
+            p_.Undo(m, chain, n);
+        }
+        if (noise_ != 0) {
+            noiseState_ = noiseState_ * 6364136223846793005ULL + 1442695040888963407ULL;
+            sc += static_cast<int>((noiseState_ >> 33) % (2 * noise_ + 1)) - noise_;
+        }
+        scored.push_back({sc, m});
+    }
     std::stable_sort(scored.begin(), scored.end(),
                      [](const auto& x, const auto& y) { return x.first > y.first; });
     for (size_t i = 0; i < moves.size(); ++i)
@@ -142,7 +199,7 @@ void cSolver::PushFrame(const Pass& pass, bool root)
     if (!pass.complete && !p_.Rules().Autoplay() && SafeFoundationMove(p_, scratch_, forced)) {
         scratch_.assign(1, forced);
     } else {
-        Order(scratch_);
+        Order(scratch_, pass.estimateWeight);
     }
     Frame f;
     f.movesBegin = static_cast<uint32_t>(moves_.size());

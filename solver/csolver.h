@@ -22,6 +22,9 @@ public:
         bool complete = true;
         // Positions this pass may visit; 0 for no limit.
         uint64_t budget = 0;
+        // How much the estimate of the position a move leads to counts in the move order,
+        // against the move's own merits (0: not at all).
+        int estimateWeight = 0;
     };
 
     cSolver(const cPosition& start, const SolveLimits& limits);
@@ -45,7 +48,8 @@ private:
     };
 
     void PushFrame(const Pass& pass, bool root);
-    void Order(std::vector<SolverMove>& moves) const;
+    bool Dashes();
+    void Order(std::vector<SolverMove>& moves, int estimateWeight);
     int Score(const SolverMove& m) const;
     Outcome Check();
     size_t PathBytes() const;
@@ -60,6 +64,8 @@ private:
     std::vector<AutoMove> chain_;
     std::vector<SolverMove> scratch_;
     std::vector<SolverMove> solution_;
+    int noise_ = 0;
+    uint64_t noiseState_ = 0;
     uint64_t positions_ = 0;
     uint64_t passPositions_ = 0;
     Outcome last_ = Outcome::Exhausted;

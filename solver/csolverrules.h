@@ -39,7 +39,9 @@ public:
     bool FitsRun(int lower, int upper) const { return (run_[lower] >> upper) & 1; }
     bool FitsFoundation(int lower, int upper) const { return (foundation_[lower] >> upper) & 1; }
     bool FillsSpace(int card) const { return (space_ >> card) & 1; }
+    CardMask SpaceMask() const { return space_; }
     bool StartsFoundation(int card) const { return (base_ >> card) & 1; }
+    CardMask StartsFoundationMask() const { return base_; }
     // How many cards a foundation holds below this one when it arrives there, counted
     // from the base card in the foundations' building direction (the nearer way for
     // orders that build both ways or in any order).

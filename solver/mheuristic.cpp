@@ -6,28 +6,36 @@ namespace {
 constexpr int kPerCardOff = 3;
 constexpr int kPerBlocker = 2;
 constexpr int kPerCellUsed = 1;
-constexpr int kPerUnsorted = 0;
 constexpr int kNoRise = 99;
 } // namespace
 
-int Estimate(const cPosition& p)
+int PileEstimate(const cPosition& p, int t)
 {
     const cSolverRules& r = p.Rules();
-    int blockers = 0, unsorted = 0;
-    for (int t = 0; t < r.Piles(); ++t) {
-        int lowest = kNoRise;
-        for (int i = 0; i < p.Len(t); ++i) {
-            const int rise = r.Rise(p.CardAt(t, i));
-            if (rise > lowest)
-                ++blockers;
-            else
-                lowest = rise;
-            if (i > 0 && !r.FitsTableau(p.CardAt(t, i - 1), p.CardAt(t, i)))
-                ++unsorted;
-        }
+    int blockers = 0;
+    int lowest = kNoRise;
+    for (int i = 0; i < p.Len(t); ++i) {
+        const int rise = r.Rise(p.CardAt(t, i));
+        if (rise > lowest)
+            ++blockers;
+        else
+            lowest = rise;
     }
-    const int cellsUsed = r.Cells() - p.EmptyCells();
-    return kPerCardOff * (kSolverCards - p.OnFoundations()) + kPerBlocker * blockers + kPerCellUsed * cellsUsed + kPerUnsorted * unsorted;
+    return kPerBlocker * blockers;
+}
+
+int TableEstimate(const cPosition& p)
+{
+    const int cellsUsed = p.Rules().Cells() - p.EmptyCells();
+    return kPerCardOff * (kSolverCards - p.OnFoundations()) + kPerCellUsed * cellsUsed;
+}
+
+int Estimate(const cPosition& p)
+{
+    int e = TableEstimate(p);
+    for (int t = 0; t < p.Rules().Piles(); ++t)
+        e += PileEstimate(p, t);
+    return e;
 }
 
 bool SafeFoundationMove(const cPosition& p, const std::vector<SolverMove>& moves, SolverMove& safe)

@@ -8,9 +8,11 @@
 namespace solvane {
 
 // A rough count of the moves still needed: cards off the foundations, cards lying on a
-// card that must reach the foundations before them or out of building order, occupied
-// free cells.
+// card that must reach the foundations before them, occupied free cells.
 int Estimate(const cPosition& p);
+// Its parts: what one tableau pile adds, and what the rest of the table adds.
+int PileEstimate(const cPosition& p, int pile);
+int TableEstimate(const cPosition& p);
 
 // A move to a foundation of a card on which nothing still in play could ever be built:
 // worth making at once when cards are never taken back from the foundations.

@@ -17,6 +17,10 @@ public:
         for (int f2 = 0; f2 < kSolverFoundations; ++f2)
             if (p_.Len(kFoundationLoc + f2) == 0 && firstEmptyFoundation_ < 0)
                 firstEmptyFoundation_ = f2;
+        wanted_ = p_.FoundationWants();
+        // What each tableau pile takes: its top card's children, or what fills a space.
+        for (int u = 0; u < r_.Piles(); ++u)
+            takes_[u] = p_.Len(u) == 0 ? r_.SpaceMask() : r_.TableauChildren(p_.Top(u));
     }
 
     void Tableau()
@@ -76,16 +80,10 @@ private:
     void ToTableau(int from, int count, int card, bool wholePile)
     {
         for (int u = 0; u < r_.Piles(); ++u) {
-            if (u == from)
+            if (u == from || !((takes_[u] >> card) & 1))
                 continue;
-            if (p_.Len(u) == 0) {
-                if (!r_.FillsSpace(card))
-                    continue;
-                if (reduce_ && (u != firstEmptyPile_ || wholePile))
-                    continue;
-            } else if (!r_.FitsTableau(p_.Top(u), card)) {
+            if (p_.Len(u) == 0 && reduce_ && (u != firstEmptyPile_ || wholePile))
                 continue;
-            }
             Add(from, u, count);
         }
     }
@@ -106,6 +104,8 @@ private:
     // would only take its place.
     void ToFoundations(int from, int card, bool alone)
     {
+        if (!((wanted_ >> card) & 1))
+            return;
         for (int f = 0; f < kSolverFoundations; ++f) {
             const int loc = kFoundationLoc + f;
             // A card dropped on its own foundation is no move.
@@ -121,6 +121,8 @@ private:
     const cSolverRules& r_;
     std::vector<SolverMove>& out_;
     const bool reduce_;
+    CardMask wanted_ = 0;
+    CardMask takes_[kSolverPiles] = {};
     int firstEmptyPile_ = -1;
     int firstEmptyCell_ = -1;
     int firstEmptyFoundation_ = -1;
