@@ -10,8 +10,25 @@ namespace solvane {
 namespace {
 // How often the clock and the cancel flag are read, in positions.
 constexpr uint64_t kCheckEvery = 1024;
-// The share of the memory limit given to the table of positions; the rest holds the path.
-constexpr size_t kTableShareNum = 7, kTableShareDen = 8;
+// Shares of the memory limit: the table of positions may take five eighths once grown (and
+// half as much again for a moment while it doubles), the path of the depth-first pass one
+// eighth.
+constexpr size_t kTableShareNum = 5, kTableShareDen = 8;
+constexpr size_t kPathShareDen = 8;
+
+// Grows a vector for `extra` more elements by doubling, unless that would pass `budget`
+// bytes together with `others`.
+template <class T>
+bool Room(std::vector<T>& v, size_t extra, size_t others, size_t budget)
+{
+    if (v.size() + extra <= v.capacity())
+        return true;
+    const size_t cap = std::max(v.capacity() * 2, v.size() + extra);
+    if (others + cap * sizeof(T) > budget)
+        return false;
+    v.reserve(cap);
+    return true;
+}
 // The quick pass gives up after this many positions and leaves the rest to the complete one.
 constexpr uint64_t kQuickBudget = 200000;
 // The dashes: short depth-first passes, each with a budget that doubles every round, under
@@ -109,7 +126,7 @@ cSolver::Outcome cSolver::Check()
         return Outcome::Cancelled;
     if (std::chrono::steady_clock::now() > deadline_)
         return Outcome::Time;
-    if (table_.Bytes() + PathBytes() > limits_.bytes)
+    if (table_.Bytes() + PathBytes() > limits_.bytes / kTableShareDen * kTableShareNum + limits_.bytes / kPathShareDen)
         return Outcome::Memory;
     return Outcome::Won; // nothing to stop for
 }
@@ -187,7 +204,7 @@ void cSolver::Order(std::vector<SolverMove>& moves, int kw)
         moves[i] = scored[i].second;
 }
 
-void cSolver::PushFrame(const Pass& pass, bool root)
+bool cSolver::PushFrame(const Pass& pass, bool root)
 {
     scratch_.clear();
     MoveFilter filter;
@@ -201,12 +218,20 @@ void cSolver::PushFrame(const Pass& pass, bool root)
     } else {
         Order(scratch_, pass.estimateWeight);
     }
+    const size_t budget = limits_.bytes / kPathShareDen;
+    const size_t framesBytes = frames_.capacity() * sizeof(Frame);
+    const size_t chainBytes = chain_.capacity() * sizeof(AutoMove);
+    if (!Room(moves_, scratch_.size(), framesBytes + chainBytes, budget) ||
+        !Room(frames_, 1, moves_.capacity() * sizeof(SolverMove) + chainBytes, budget) ||
+        !Room(chain_, kMaxChain, moves_.capacity() * sizeof(SolverMove) + frames_.capacity() * sizeof(Frame), budget))
+        return false;
     Frame f;
     f.movesBegin = static_cast<uint32_t>(moves_.size());
     moves_.insert(moves_.end(), scratch_.begin(), scratch_.end());
     f.movesEnd = static_cast<uint32_t>(moves_.size());
     f.next = f.movesBegin;
     frames_.push_back(f);
+    return true;
 }
 
 cSolver::Outcome cSolver::RunPass(const Pass& pass)
@@ -221,7 +246,8 @@ cSolver::Outcome cSolver::RunPass(const Pass& pass)
     table_.Add(p_.Key());
     if (p_.Won())
         return last_ = Outcome::Won;
-    PushFrame(pass, true);
+    if (!PushFrame(pass, true))
+        return last_ = Outcome::Memory;
     AutoMove chain[kMaxChain];
     while (!frames_.empty()) {
         Frame& f = frames_.back();
@@ -239,6 +265,11 @@ cSolver::Outcome cSolver::RunPass(const Pass& pass)
         const int n = p_.Apply(m, chain);
         ++positions_;
         ++passPositions_;
+        if (passPositions_ % kCheckEvery == 0) {
+            const Outcome stop = Check();
+            if (stop != Outcome::Won)
+                return last_ = stop;
+        }
         if (p_.Won()) {
             for (const Frame& fr : frames_)
                 if (&fr != &frames_.back())
@@ -253,18 +284,14 @@ cSolver::Outcome cSolver::RunPass(const Pass& pass)
                 return last_ = Outcome::Memory;
             continue;
         }
-        if (passPositions_ % kCheckEvery == 0) {
-            const Outcome stop = Check();
-            if (stop != Outcome::Won)
-                return last_ = stop;
-        }
         if (pass.budget != 0 && passPositions_ >= pass.budget)
             return last_ = Outcome::Budget;
         f.applied = m;
         f.chainBegin = static_cast<uint32_t>(chain_.size());
         f.chainLength = static_cast<uint8_t>(n);
         chain_.insert(chain_.end(), chain, chain + n);
-        PushFrame(pass, false);
+        if (!PushFrame(pass, false))
+            return last_ = Outcome::Memory;
     }
     return last_ = Outcome::Exhausted;
 }

@@ -47,7 +47,7 @@ private:
         SolverMove applied;
     };
 
-    void PushFrame(const Pass& pass, bool root);
+    bool PushFrame(const Pass& pass, bool root);
     bool Dashes();
     void Order(std::vector<SolverMove>& moves, int estimateWeight);
     int Score(const SolverMove& m) const;

@@ -1,5 +1,7 @@
 #include "mmoves.h"
 
+#include <bit>
+
 namespace solvane {
 
 namespace {
@@ -19,8 +21,11 @@ public:
                 firstEmptyFoundation_ = f2;
         wanted_ = p_.FoundationWants();
         // What each tableau pile takes: its top card's children, or what fills a space.
-        for (int u = 0; u < r_.Piles(); ++u)
-            takes_[u] = p_.Len(u) == 0 ? r_.SpaceMask() : r_.TableauChildren(p_.Top(u));
+        for (int u = 0; u < r_.Piles(); ++u) {
+            const CardMask takes = p_.Len(u) == 0 ? r_.SpaceMask() : r_.TableauChildren(p_.Top(u));
+            for (CardMask m = takes; m != 0; m &= m - 1)
+                pilesTaking_[std::countr_zero(m)] |= static_cast<uint16_t>(1u << u);
+        }
     }
 
     void Tableau()
@@ -79,10 +84,12 @@ private:
     // `wholePile`: the run is all of its pile, so an empty pile would only take its place.
     void ToTableau(int from, int count, int card, bool wholePile)
     {
-        for (int u = 0; u < r_.Piles(); ++u) {
-            if (u == from || !((takes_[u] >> card) & 1))
-                continue;
-            if (p_.Len(u) == 0 && reduce_ && (u != firstEmptyPile_ || wholePile))
+        unsigned piles = pilesTaking_[card];
+        if (from < kSolverPiles)
+            piles &= ~(1u << from);
+        for (; piles != 0; piles &= piles - 1) {
+            const int u = std::countr_zero(piles);
+            if (reduce_ && p_.Len(u) == 0 && (u != firstEmptyPile_ || wholePile))
                 continue;
             Add(from, u, count);
         }
@@ -122,7 +129,8 @@ private:
     std::vector<SolverMove>& out_;
     const bool reduce_;
     CardMask wanted_ = 0;
-    CardMask takes_[kSolverPiles] = {};
+    // For every card, the tableau piles that would take it.
+    uint16_t pilesTaking_[kSolverCards] = {};
     int firstEmptyPile_ = -1;
     int firstEmptyCell_ = -1;
     int firstEmptyFoundation_ = -1;
