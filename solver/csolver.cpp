@@ -4,6 +4,9 @@
 #include "mheuristic.h"
 
 #include <algorithm>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace solvane {
 
@@ -30,7 +33,8 @@ bool Room(std::vector<T>& v, size_t extra, size_t others, size_t budget)
     return true;
 }
 // The quick pass gives up after this many positions and leaves the rest to the complete one.
-constexpr uint64_t kQuickBudget = 200000;
+constexpr uint64_t kQuickBudget = 1000000;
+constexpr int kQuickTimeNum = 1, kQuickTimeDen = 2;
 // The dashes: short depth-first passes, each with a budget that doubles every round, under
 // three move orders; after the first round the orders are shaken a little, which rescues
 // most dashes that went astray.
@@ -50,6 +54,14 @@ constexpr int kToCell = -100;
 constexpr int kEmptiesPile = 100;
 constexpr int kFreesPlayable = 200;
 constexpr int kBreaksRun = -150;
+// Gives the memory of a finished pass back to the system, so that the next pass's peak is
+// its own: the allocator would otherwise keep the smaller blocks for later use.
+void ReleaseFreeMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
 } // namespace
 
 cSolver::cSolver(const cPosition& start, const SolveLimits& limits)
@@ -79,7 +91,10 @@ Verdict cSolver::Run()
     Outcome o = Outcome::Exhausted;
     {
         // The quick pass keeps its positions only while it runs.
-        cBestFirst quick(start_, table_, deadline_, limits_.cancel, limits_.bytes);
+        // It may take a share of the time that is left; the complete pass gets the rest.
+        const auto now = std::chrono::steady_clock::now();
+        const auto quickEnd = now + (deadline_ - now) * kQuickTimeNum / kQuickTimeDen;
+        cBestFirst quick(start_, table_, quickEnd, limits_.cancel, limits_.bytes);
         o = quick.Run(kQuickBudget);
         positions_ += quick.Positions();
         last_ = o;
@@ -87,8 +102,11 @@ Verdict cSolver::Run()
             solution_ = quick.Solution();
             return Verdict::Winnable;
         }
+        if (o == Outcome::Time && std::chrono::steady_clock::now() < deadline_)
+            o = Outcome::Budget;
     }
-    if (o == Outcome::Exhausted || o == Outcome::Budget)
+    ReleaseFreeMemory();
+    if (o == Outcome::Exhausted || o == Outcome::Budget || o == Outcome::Memory)
         o = RunPass({true, 0});
     switch (o) {
     case Outcome::Won: return Verdict::Winnable;

@@ -4,6 +4,7 @@ namespace solvane {
 
 namespace {
 constexpr size_t kFirstSlots = size_t(1) << 14;
+constexpr size_t kJumpBytes = size_t(24) << 20;
 // Grow beyond three quarters full; refuse beyond nine tenths at the limit.
 constexpr size_t kGrowNum = 3, kGrowDen = 4;
 constexpr size_t kFullNum = 9, kFullDen = 10;
@@ -32,9 +33,14 @@ void cTransTable::Clear()
 
 bool cTransTable::Grow()
 {
-    const size_t slots = a_.size() * 2;
+    size_t slots = a_.size() * 2;
     if (slots * kEntryBytes > maxBytes_)
         return false;
+    // Past a certain size the table goes straight to its largest, so that the moment when
+    // the old and the new table both exist costs less than a doubling would.
+    if (slots * kEntryBytes > kJumpBytes)
+        while (slots * 2 * kEntryBytes <= maxBytes_)
+            slots *= 2;
     std::vector<uint64_t> oldA;
     std::vector<uint32_t> oldB;
     oldA.swap(a_);
