@@ -96,17 +96,6 @@ void cPosition::PushCard(int loc, int card)
     len_[loc] = static_cast<uint8_t>(depth + 1);
 }
 
-int cPosition::PopCard(int loc)
-{
-    const Tables& t = Random();
-    const int kind = KindOf(loc);
-    const int depth = --len_[loc];
-    const int card = cards_[loc][depth];
-    hash_[0][loc] ^= t.z[0][kind][depth][card];
-    hash_[1][loc] ^= t.z[1][kind][depth][card];
-    return card;
-}
-
 PositionKey cPosition::Key() const
 {
     for (uint32_t d = dirty_; d != 0; d &= d - 1) {
@@ -147,10 +136,21 @@ void cPosition::MoveCards(int from, int to, int count)
     }
     const int n = count + 1;
     const int first = len_[from] - n;
-    for (int i = 0; i < n; ++i)
-        PushCard(to, cards_[from][first + i]);
-    for (int i = 0; i < n; ++i)
-        PopCard(from);
+    const int base = len_[to];
+    const auto& zf0 = Random().z[0][KindOf(from)];
+    const auto& zf1 = Random().z[1][KindOf(from)];
+    const auto& zt0 = Random().z[0][KindOf(to)];
+    const auto& zt1 = Random().z[1][KindOf(to)];
+    for (int i = 0; i < n; ++i) {
+        const int card = cards_[from][first + i];
+        cards_[to][base + i] = static_cast<uint8_t>(card);
+        hash_[0][to] ^= zt0[base + i][card];
+        hash_[1][to] ^= zt1[base + i][card];
+        hash_[0][from] ^= zf0[first + i][card];
+        hash_[1][from] ^= zf1[first + i][card];
+    }
+    len_[to] = static_cast<uint8_t>(base + n);
+    len_[from] = static_cast<uint8_t>(first);
     if (len_[from] == 0) {
         if (IsCellLoc(from))
             ++emptyCells_;

@@ -106,7 +106,6 @@ public:
 private:
     void MoveCards(int from, int to, int count);
     void PushCard(int loc, int card);
-    int PopCard(int loc);
     void Rehash(int loc) { dirty_ |= 1u << loc; }
     void RunAutoplay(AutoMove*& out);
     bool PlayUp(int loc, AutoMove*& out);

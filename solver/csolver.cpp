@@ -216,8 +216,14 @@ void cSolver::Order(std::vector<SolverMove>& moves, int kw)
         }
         scored.push_back({sc, m});
     }
-    std::stable_sort(scored.begin(), scored.end(),
-                     [](const auto& x, const auto& y) { return x.first > y.first; });
+    // Insertion sort: the lists are short, and equal scores keep their order.
+    for (size_t i = 1; i < scored.size(); ++i) {
+        const auto item = scored[i];
+        size_t j = i;
+        for (; j > 0 && scored[j - 1].first < item.first; --j)
+            scored[j] = scored[j - 1];
+        scored[j] = item;
+    }
     for (size_t i = 0; i < moves.size(); ++i)
         moves[i] = scored[i].second;
 }
