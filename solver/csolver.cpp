@@ -4,6 +4,8 @@
 #include "mheuristic.h"
 
 #include <algorithm>
+#include <string>
+#include <unordered_map>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -74,6 +76,61 @@ cSolver::cSolver(const cPosition& start, const SolveLimits& limits)
 }
 
 Verdict cSolver::Run()
+{
+    const Verdict v = Search();
+    if (v == Verdict::Winnable && limits_.shorten)
+        Shorten();
+    return v;
+}
+
+namespace {
+std::string Exact(const cPosition& p)
+{
+    PackedPosition packed;
+    p.Pack(packed);
+    return std::string(reinterpret_cast<const char*>(&packed), sizeof packed);
+}
+} // namespace
+
+void cSolver::Shorten()
+{
+    // Where the solution passes, exactly (not up to the order of the piles, since the
+    // moves after a shortcut name the piles as they are).
+    std::unordered_map<std::string, size_t> later;
+    cPosition p = start_;
+    AutoMove chain[kMaxChain];
+    later[Exact(p)] = 0;
+    for (size_t i = 0; i < solution_.size(); ++i) {
+        p.Apply(solution_[i], chain);
+        later[Exact(p)] = i + 1;
+    }
+    std::vector<SolverMove> shorter, moves;
+    MoveFilter every;
+    every.every = true;
+    p = start_;
+    for (size_t i = 0; i < solution_.size();) {
+        size_t reach = i + 1;
+        SolverMove best = solution_[i];
+        moves.clear();
+        GenerateMoves(p, every, moves);
+        for (const SolverMove& m : moves) {
+            const int n = p.Apply(m, chain);
+            const auto it = later.find(Exact(p));
+            const size_t to = p.Won() ? solution_.size() : it != later.end() ? it->second : 0;
+            if (to > reach) {
+                reach = to;
+                best = m;
+            }
+            p.Undo(m, chain, n);
+        }
+        shorter.push_back(best);
+        p.Apply(best, chain);
+        i = reach;
+    }
+    solution_ = std::move(shorter);
+}
+
+Verdict cSolver::Search()
 {
     if (start_.Won()) {
         solution_.clear();

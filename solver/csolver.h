@@ -47,6 +47,9 @@ private:
         SolverMove applied;
     };
 
+    Verdict Search();
+    // Replaces stretches of the solution by single moves that reach the same position.
+    void Shorten();
     bool PushFrame(const Pass& pass, bool root);
     bool Dashes();
     void Order(std::vector<SolverMove>& moves, int estimateWeight);

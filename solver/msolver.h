@@ -20,6 +20,9 @@ struct SolveLimits {
     double seconds = 10;
     // The memory the search may hold for positions and its path.
     size_t bytes = kDefaultBytes;
+    // Whether a solution found is then made shorter where single moves can replace
+    // stretches of it (a little more time, fewer moves to play out).
+    bool shorten = true;
     // Set from another thread to stop the search; it then answers Unknown.
     const std::atomic<bool>* cancel = nullptr;
 };

@@ -21,6 +21,8 @@ constexpr double kDefaultLimit = 10;
 struct Options {
     bool autoplay = true;
     double limit = kDefaultLimit;
+    // One line per deal gives only the number of moves, so the solution is not polished.
+    bool shorten = true;
 };
 
 // The autoplay switch of a table without a window.
@@ -80,6 +82,7 @@ Timed SolveTimed(const GameRules& rules, const cArray& board, const Options& o)
 {
     SolveLimits limits;
     limits.seconds = o.limit;
+    limits.shorten = o.shorten;
     const auto t0 = std::chrono::steady_clock::now();
     Timed t{Solve(rules, board, o.autoplay, limits), 0};
     t.ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count();
@@ -193,7 +196,8 @@ int SolveBoards(const Args& args, const Options& o)
 int RunSolve(const Args& input)
 {
     Args args = input;
-    const Options o = TakeOptions(args);
+    Options o = TakeOptions(args);
+    o.shorten = args.size() < 2 || (args[1] != "--range" && args[1] != "--boards");
     if (args.size() >= 2 && args[1] == "--range")
         return SolveRange(args, o);
     if (args.size() >= 2 && args[1] == "--boards")

@@ -218,3 +218,24 @@ TEST(Solve, SeveralSearchesAtOnceGiveTheSameAnswers)
         EXPECT_TRUE(ReplaysToWin(sets[i]->Board(), together[i]));
     }
 }
+
+TEST(Solve, ShortenedSolutionsStillWinAndAreNoLonger)
+{
+    const GameRules freecell = Rules("Freecell");
+    int shorter = 0;
+    for (int number = 1; number <= 5; ++number) {
+        cBoardSet set;
+        set.NewDeal(freecell, number);
+        SolveLimits plain = Quick();
+        plain.shorten = false;
+        const SolveResult raw = Solve(freecell, set.Board(), false, plain);
+        const SolveResult polished = Solve(freecell, set.Board(), false, Quick());
+        ASSERT_EQ(raw.verdict, Verdict::Winnable);
+        ASSERT_EQ(polished.verdict, Verdict::Winnable);
+        EXPECT_TRUE(ReplaysToWin(set.Board(), raw));
+        EXPECT_TRUE(ReplaysToWin(set.Board(), polished));
+        EXPECT_LE(polished.moves.size(), raw.moves.size());
+        shorter += polished.moves.size() < raw.moves.size();
+    }
+    EXPECT_GT(shorter, 0);
+}
