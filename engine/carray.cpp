@@ -44,6 +44,17 @@ int16_t cArray::Slot(int cell, int pile, int pos) const
     return const_cast<cArray*>(this)->Slot(cell, pile, pos);
 }
 
+void cArray::CopyStateFrom(const cArray& other)
+{
+    positions_ = other.positions_;
+    board_ = other.board_;
+    top_ = other.top_;
+    random_ = other.random_;
+    cards_ = other.cards_;
+    baseRank_ = other.baseRank_;
+    rng_ = other.rng_;
+}
+
 void cArray::Init(double gameNo)
 {
     positions_ = games_.TotalCards() + 1;

@@ -44,6 +44,9 @@ public:
     void SetObserver(iBoardObserver* observer) { observer_ = observer; }
     iBoardObserver* Observer() const { return observer_; }
 
+    // Takes over another board's cards and piles (not its game, log, host or observer).
+    void CopyStateFrom(const cArray& other);
+
     // Dealing: (re)creates the board for the current game and shuffles from the number.
     void Init(double gameNo);
     void RandomInit(double gameNo);

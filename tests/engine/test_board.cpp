@@ -1,6 +1,7 @@
 #include "enginetest.h"
 #include "mrules.h"
 #include "mtime.h"
+#include "cboardcopy.h"
 
 using namespace solvane;
 using namespace solvane::test;
@@ -207,4 +208,21 @@ TEST(Time, ElapsedTimeText)
     const auto t0 = system_clock::time_point(seconds(1000));
     EXPECT_EQ(ElapsedSeconds(false, t0, t0 + seconds(50)), 0);
     EXPECT_EQ(ElapsedSeconds(true, t0, t0 + milliseconds(50900)), 50);
+}
+
+TEST(Board, ACopyIsIndependentOfItsSource)
+{
+    Table t;
+    t.set.NewDeal(Rules("Forecell"), 11);
+    cBoardCopy copy(t.a());
+    ExpectConsistent(copy.Board());
+    EXPECT_EQ(BoardText(copy.Board()), BoardText(t.a()));
+    EXPECT_EQ(copy.Board().Observer(), nullptr);
+    EXPECT_EQ(copy.Board().Log(), nullptr);
+    // Play on the source and a new game definition leave the copy as it was.
+    const std::string before = BoardText(copy.Board());
+    t.a().Move(t.a().GetTopPicID(kTableau, 0), kTableau, 1, t.a().GetTop(kTableau, 1) + 1, kModeNormal, 0);
+    t.set.NewDeal(Rules("Two Cells"), 12);
+    EXPECT_EQ(BoardText(copy.Board()), before);
+    EXPECT_EQ(copy.Board().Games().Piles(kReserve), 4);
 }
