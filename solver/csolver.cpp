@@ -40,7 +40,7 @@ constexpr int kQuickTimeNum = 1, kQuickTimeDen = 2;
 // The dashes: short depth-first passes, each with a budget that doubles every round, under
 // three move orders; after the first round the orders are shaken a little, which rescues
 // most dashes that went astray.
-constexpr uint64_t kDashFirst = 1000;
+constexpr uint64_t kDashFirst = 300;
 constexpr int kDashRounds = 6;
 constexpr int kNoise = 100;
 constexpr int kDashWeights[] = {50, 0, 1000};
