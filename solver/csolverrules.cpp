@@ -8,6 +8,33 @@
 
 namespace solvane {
 
+namespace {
+constexpr int kOrders = 10;
+
+// Which card value (suit * 13 + rank) may lie on which under every order code, with and
+// without wrapping: the engine's own test, asked once for the whole run.
+struct FitTable {
+    CardMask fits[kOrders][2][kSolverCards];
+    FitTable()
+    {
+        for (int o = 0; o < kOrders; ++o)
+            for (int w = 0; w < 2; ++w)
+                for (int l = 0; l < kSolverCards; ++l) {
+                    fits[o][w][l] = 0;
+                    for (int u = 0; u < kSolverCards; ++u)
+                        if (FitsValues(l % kRanks, l / kRanks, u % kRanks, u / kRanks, o, w != 0))
+                            fits[o][w][l] |= CardMask(1) << u;
+                }
+    }
+};
+
+const FitTable& Fits()
+{
+    static const FitTable t;
+    return t;
+}
+} // namespace
+
 cSolverRules::cSolverRules(const GameRules& rules, const std::array<int8_t, kSolverCards>& num,
                            const std::array<int8_t, kSolverCards>& suit, int baseRank, bool autoplay)
     : num_(num), suit_(suit), baseRank_(baseRank), autoplay_(autoplay)
@@ -23,14 +50,25 @@ cSolverRules::cSolverRules(const GameRules& rules, const std::array<int8_t, kSol
     const bool tabWrap = g.AK(kTableau) != 0;
     const int fOrder = g.Order(kFoundation, 0);
     const bool fWrap = g.AK(kFoundation) != 0;
+    // Orders outside 0..9 never fit.
+    auto table = [](int order, bool wrap) -> const CardMask* {
+        return order >= 0 && order < kOrders ? Fits().fits[order][wrap ? 1 : 0] : nullptr;
+    };
+    const CardMask* tab = table(tabOrder, tabWrap);
+    const CardMask* run = table(runOrder, tabWrap);
+    const CardMask* fnd = table(fOrder, fWrap);
+    std::array<int, kSolverCards> value{};
+    for (int c = 0; c < kSolverCards; ++c)
+        value[c] = suit[c] * kRanks + num[c];
     for (int l = 0; l < kSolverCards; ++l)
         for (int u = 0; u < kSolverCards; ++u) {
             const CardMask bit = CardMask(1) << u;
-            if (FitsValues(num[l], suit[l], num[u], suit[u], tabOrder, tabWrap))
+            const CardMask v = CardMask(1) << value[u];
+            if (tab && (tab[value[l]] & v))
                 tableau_[l] |= bit;
-            if (FitsValues(num[l], suit[l], num[u], suit[u], runOrder, tabWrap))
+            if (run && (run[value[l]] & v))
                 run_[l] |= bit;
-            if (FitsValues(num[l], suit[l], num[u], suit[u], fOrder, fWrap))
+            if (fnd && (fnd[value[l]] & v))
                 foundation_[l] |= bit;
         }
     for (int c = 0; c < kSolverCards; ++c) {
