@@ -12,28 +12,25 @@ constexpr size_t kFullNum = 9, kFullDen = 10;
 
 cTransTable::cTransTable(size_t maxBytes) : maxBytes_(maxBytes) { Reserve(kFirstSlots); }
 
-size_t cTransTable::Bytes() const { return a_.capacity() * sizeof(uint64_t) + b_.capacity() * sizeof(uint32_t); }
+size_t cTransTable::Bytes() const { return slots_.capacity() * kEntryBytes; }
 
 void cTransTable::Reserve(size_t slots)
 {
-    a_.assign(slots, 0);
-    b_.assign(slots, 0);
+    slots_.assign(slots, Entry{0, 0});
     mask_ = slots - 1;
     size_ = 0;
 }
 
 void cTransTable::Clear()
 {
-    if (a_.size() != kFirstSlots) {
-        std::vector<uint64_t>().swap(a_);
-        std::vector<uint32_t>().swap(b_);
-    }
+    if (slots_.size() != kFirstSlots)
+        std::vector<Entry>().swap(slots_);
     Reserve(kFirstSlots);
 }
 
 bool cTransTable::Grow()
 {
-    size_t slots = a_.size() * 2;
+    size_t slots = slots_.size() * 2;
     if (slots * kEntryBytes > maxBytes_)
         return false;
     // Past a certain size the table goes straight to its largest, so that the moment when
@@ -41,18 +38,15 @@ bool cTransTable::Grow()
     if (slots * kEntryBytes > kJumpBytes)
         while (slots * 2 * kEntryBytes <= maxBytes_)
             slots *= 2;
-    std::vector<uint64_t> oldA;
-    std::vector<uint32_t> oldB;
-    oldA.swap(a_);
-    oldB.swap(b_);
+    std::vector<Entry> old;
+    old.swap(slots_);
     Reserve(slots);
-    for (size_t i = 0; i < oldA.size(); ++i)
-        if (oldA[i] != 0 || oldB[i] != 0) {
-            size_t j = oldA[i] & mask_;
-            while (a_[j] != 0 || b_[j] != 0)
+    for (const Entry& e : old)
+        if (e.a != 0 || e.b != 0) {
+            size_t j = e.a & mask_;
+            while (slots_[j].a != 0 || slots_[j].b != 0)
                 j = (j + 1) & mask_;
-            a_[j] = oldA[i];
-            b_[j] = oldB[i];
+            slots_[j] = e;
             ++size_;
         }
     return true;
@@ -65,22 +59,21 @@ cTransTable::Added cTransTable::Add(const PositionKey& key)
     if (a == 0 && b == 0)
         a = 1; // (0, 0) marks a free slot
     size_t j = a & mask_;
-    while (a_[j] != 0 || b_[j] != 0) {
-        if (a_[j] == a && b_[j] == b)
+    while (slots_[j].a != 0 || slots_[j].b != 0) {
+        if (slots_[j].a == a && slots_[j].b == b)
             return Added::Known;
         j = (j + 1) & mask_;
     }
-    if ((size_ + 1) * kGrowDen > a_.size() * kGrowNum) {
+    if ((size_ + 1) * kGrowDen > slots_.size() * kGrowNum) {
         if (Grow()) {
             j = a & mask_;
-            while (a_[j] != 0 || b_[j] != 0)
+            while (slots_[j].a != 0 || slots_[j].b != 0)
                 j = (j + 1) & mask_;
-        } else if ((size_ + 1) * kFullDen > a_.size() * kFullNum) {
+        } else if ((size_ + 1) * kFullDen > slots_.size() * kFullNum) {
             return Added::Full;
         }
     }
-    a_[j] = a;
-    b_[j] = b;
+    slots_[j] = Entry{a, b};
     ++size_;
     return Added::New;
 }
