@@ -34,7 +34,8 @@ bool Room(std::vector<T>& v, size_t extra, size_t others, size_t budget)
     v.reserve(cap);
     return true;
 }
-// The quick pass gives up after this many positions and leaves the rest to the complete one.
+// The best-first pass gives up after keeping this many positions, or after this share of the
+// time left, and leaves the rest to the complete pass.
 constexpr uint64_t kQuickBudget = 1000000;
 constexpr int kQuickTimeNum = 1, kQuickTimeDen = 2;
 // The dashes: short depth-first passes, each with a budget that doubles every round, under
@@ -163,6 +164,7 @@ Verdict cSolver::Search()
             o = Outcome::Budget;
     }
     ReleaseFreeMemory();
+    noise_ = 0; // the complete pass takes the moves in their plain order
     if (o == Outcome::Exhausted || o == Outcome::Budget || o == Outcome::Memory)
         o = RunPass({true, 0});
     switch (o) {
