@@ -43,6 +43,8 @@ std::optional<QString> cLifecycle::StartGame(const QString& name, const cGameNo&
     data_.SetRecent(name);
     if (auto problem = custom_.SelectGame(name))
         return problem;
+    rules_ = custom_.Rules();
+    ++serial_;
     data_.SetCurGNo(number);
     data_.SetCurGName(name);
     boards_.DealNumber(number.Value());

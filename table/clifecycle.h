@@ -2,6 +2,7 @@
 // The life of one game: starting it by name and number, timing, counting and scoring it
 // while it runs, noticing the win, and ending and recording it.
 #include "cgameno.h"
+#include "gamerules.h"
 #include "iboardhost.h"
 
 #include <QObject>
@@ -53,6 +54,11 @@ public:
     void SetSolvedByComputer(bool s) { solvedByComputer_ = s; }
     bool SolvedByComputer() const { return solvedByComputer_; }
 
+    // Counts the games started, so that positions of different games never look alike.
+    int GameSerial() const { return serial_; }
+    // The rules of the game on the table.
+    const GameRules& Rules() const { return rules_; }
+
     // iBoardHost
     bool AutoplayOn() const override;
     bool GameRunning() const override;
@@ -71,6 +77,8 @@ private:
     cCustom& custom_;
     cScore& score_;
     cRandom& rng_;
+    GameRules rules_;
+    int serial_ = 0;
     bool winPending_ = false;
     bool solvedByComputer_ = false;
 };

@@ -1,6 +1,8 @@
 #include "frmmain.h"
 
+#include "cadvisor.h"
 #include "cservices.h"
+#include "csolveservice.h"
 #include "ctableview.h"
 #include "iprompt.h"
 #include "mautoplay.h"
@@ -18,7 +20,7 @@ constexpr int kStateRefreshMs = 100;
 constexpr int kStatusTickMs = 500;
 constexpr int kSurfaceWidth = 15480; // twips
 constexpr int kSurfaceInset = 20;
-constexpr int kStatusItems = 3;
+constexpr int kStatusItems = 4;
 const QString kSeparator = QStringLiteral("-");
 
 using Entries = std::vector<std::pair<QString, QString>>; // caption, shortcut
@@ -29,7 +31,7 @@ const Entries kFileMenu = {
 const Entries kGameMenu = {
     {"&Undo", "Ctrl+Z"}, {"&Redo", "Ctrl+X"}, {kSeparator, {}}, {"Autoplay", "F7"},
     {kSeparator, {}}, {"U&ndo All", "Ctrl+C"}, {"R&edo All", "Ctrl+V"}, {kSeparator, {}},
-    {"View Toolbar", {}}};
+    {"View Toolbar", {}}, {kSeparator, {}}, {"&Hint", "H"}, {"S&olve", "Ctrl+Shift+S"}};
 const Entries kReplayMenu = {{"&Forward", "Shift+F1"}, {"&Back", "Shift+F2"}, {kSeparator, {}},
                              {"Replay &All", {}}, {kSeparator, {}}, {"Sto&p", {}}};
 const Entries kFavMenu = {{"&Add to Favorites", "Ctrl+A"}, {"&Organize Favorites", "Ctrl+F"},
@@ -50,6 +52,9 @@ frmMain::frmMain(cServices& services, QWidget* parent) : QMainWindow(parent), se
     PicMain->setObjectName(QStringLiteral("PicMain"));
     setCentralWidget(PicMain);
     services_.Board().SetObserver(PicMain);
+    solver_ = new cSolveService(services_.Data(), services_.Boards(), services_.Lifecycle(), this);
+    advisor_ = new cAdvisor(services_.Data(), services_.Boards(), services_.Lifecycle(), *solver_,
+                            *PicMain, services_.Prompt(), this);
     BuildMenus();
     BuildToolbar();
     ConnectMenus();
@@ -137,8 +142,8 @@ void frmMain::BuildMenus()
         mtemp.push_back(menuBar()->addAction(QString()));
         mtemp.back()->setObjectName(QStringLiteral("mtemp_%1").arg(i));
     }
-    QAction** status[kStatusItems] = {&mScore, &mTime, &mMoves};
-    const char* names[kStatusItems] = {"mScore", "mTime", "mMoves"};
+    QAction** status[kStatusItems] = {&mScore, &mTime, &mMoves, &mWinnable};
+    const char* names[kStatusItems] = {"mScore", "mTime", "mMoves", "mWinnable"};
     for (int i = 0; i < kStatusItems; ++i) {
         *status[i] = menuBar()->addAction(QString());
         (*status[i])->setObjectName(QLatin1String(names[i]));
@@ -183,6 +188,8 @@ void frmMain::BuildToolbar()
     AddButton(QStringLiteral("Statistics"), QStringLiteral("Statistics"), mStat[1]);
     AddButton({}, {}, nullptr);
     AddButton(QStringLiteral("Help"), QStringLiteral("Help"), mHelp[1]);
+    AddButton(QStringLiteral("Hint"), QStringLiteral("Hint"), mGame[11]);
+    AddButton(QStringLiteral("Solve"), QStringLiteral("Solve"), mGame[12]);
     Buttons[5]->setCheckable(true);
 }
 
@@ -212,6 +219,13 @@ void frmMain::ConnectMenus()
     on(mGame[6], [this] { UndoAll(); });
     on(mGame[7], [this] { RedoAll(); });
     on(mGame[9], [this] { ToggleToolbar(); });
+    on(mGame[11], [this] { advisor_->Hint(); });
+    on(mGame[12], [this] { advisor_->Solve(); });
+    // Any command of the player ends the computer's play and the hint.
+    for (auto* items : {&mFile, &mGame, &mReplay, &mFav, &mStat, &mTools, &mHelp, &mRecent})
+        for (QAction* a : *items)
+            if (a)
+                connect(a, &QAction::triggered, this, [this, a] { StopComputerPlay(a); });
     on(mReplay[1], [&s] { s.Replay().Forward(); });
     on(mReplay[2], [&s] { s.Replay().Back(); });
     on(mReplay[4], [&s] { s.Replay().ReplayAll(); });
@@ -254,8 +268,19 @@ void frmMain::ConnectTable()
     connect(&s.Lifecycle(), &cLifecycle::GameEnded, this, [&s] { s.Replay().Stop(); });
 }
 
+void frmMain::StopComputerPlay(QAction* trigger)
+{
+    if (trigger == mGame[12])
+        return;
+    advisor_->StopSolve();
+    if (trigger != mGame[11])
+        advisor_->EndHint();
+}
+
 void frmMain::PressCard(int pic, float x, float y)
 {
+    advisor_->StopSolve();
+    advisor_->EndHint();
     // A press while cards still travel first lets them arrive.
     if (PicMain->IsAnimating())
         PicMain->FinishAnimations();
@@ -434,12 +459,16 @@ void frmMain::RefreshState()
     for (QAction* a : {mGame[2], mGame[7], mReplay[1]})
         a->setEnabled(redo);
     mReplay[4]->setEnabled(undo || redo);
+    for (QAction* a : {mGame[11], mGame[12]})
+        a->setEnabled(idle);
+    mWinnable->setText(running && d.ShowWinnable() == 1 ? solver_->StatusText() : QString());
     mReplay[6]->setEnabled(replay.StopEnabled());
 
     FillRecent();
     const std::pair<int, QAction*> follow[] = {{2, mFile[2]}, {3, mFile[4]}, {5, mGame[4]},
                                                {7, mGame[1]},  {8, mGame[2]}, {10, mReplay[2]},
-                                               {11, mReplay[6]}, {12, mReplay[1]}, {14, mStat[1]}};
+                                               {11, mReplay[6]}, {12, mReplay[1]}, {14, mStat[1]},
+                                               {17, mGame[11]}, {18, mGame[12]}};
     for (const auto& [button, item] : follow)
         Buttons[button]->setEnabled(item->isEnabled());
     Buttons[5]->setChecked(d.Autoplay() == 1);
@@ -480,6 +509,8 @@ void frmMain::showEvent(QShowEvent* event)
 void frmMain::closeEvent(QCloseEvent* event)
 {
     cServices& s = services_;
+    advisor_->StopSolve();
+    solver_->CancelAll();
     if (s.Data().GameRunning()) {
         PicMain->FinishAnimations();
         s.Lifecycle().EndGame(s.Lifecycle().WinPending() ? 1 : 0);

@@ -15,7 +15,9 @@ class QToolBar;
 
 namespace solvane {
 
+class cAdvisor;
 class cServices;
+class cSolveService;
 class cTableView;
 
 class frmMain : public QMainWindow {
@@ -39,6 +41,8 @@ public:
     void NewGame();
 
     cTableView* Table() const { return PicMain; }
+    cSolveService& Solver() const { return *solver_; }
+    cAdvisor& Advisor() const { return *advisor_; }
     cServices& Services() { return services_; }
 
     // Menu items, indexed from 1 as the menus number them (separators take an index).
@@ -47,7 +51,8 @@ public:
     QAction* mScore = nullptr;
     QAction* mTime = nullptr;
     QAction* mMoves = nullptr;
-    // Toolbar buttons 1..16 (separators included).
+    QAction* mWinnable = nullptr;
+    // Toolbar buttons 1..18 (separators included).
     QToolBar* Toolbar1 = nullptr;
     std::vector<QAction*> Buttons;
     QTimer tmrMain;
@@ -92,7 +97,11 @@ private:
     void PressCard(int pic, float x, float y);
 
     cServices& services_;
+    void StopComputerPlay(QAction* trigger);
+
     cTableView* PicMain = nullptr;
+    cSolveService* solver_ = nullptr;
+    cAdvisor* advisor_ = nullptr;
     std::map<QString, Opener> openers_;
     std::map<QAction*, QString> windowOf_;
     bool finishOpen_ = false;

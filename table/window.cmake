@@ -2,7 +2,7 @@
 configure_file(${CMAKE_CURRENT_LIST_DIR}/solvaneversion.h.in ${CMAKE_CURRENT_BINARY_DIR}/solvaneversion.h)
 
 add_library(solvane_table STATIC
-  clifecycle.cpp cmouseplay.cpp creplay.cpp cservices.cpp cwidgetprompt.cpp
+  cadvisor.cpp clifecycle.cpp cmouseplay.cpp csolveservice.cpp creplay.cpp cservices.cpp cwidgetprompt.cpp
   frmabout.cpp frmfinish.cpp frmfinish.ui frmhistory.cpp frmhistory.ui frmmain.cpp
   frmsplash.cpp mtoolicons.cpp mwindows.cpp
   mwirecatalogue.cpp mwirescores.cpp mwiresettings.cpp
@@ -10,7 +10,7 @@ add_library(solvane_table STATIC
 target_include_directories(solvane_table PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_BINARY_DIR})
 target_link_libraries(solvane_table PUBLIC
   solvane_items solvane_art solvane_catalogue solvane_scores solvane_settings solvane_engine
-  Qt6::Widgets Qt6::Charts)
+  Qt6::Widgets Qt6::Charts Qt6::Concurrent solvane_solver)
 # Windows of later issues join the program through their own libraries.
 foreach(lib solvane_catalogue_ui solvane_scores_ui solvane_settings_ui solvane_solver)
   if(TARGET ${lib})

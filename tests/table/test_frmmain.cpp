@@ -248,7 +248,11 @@ TEST(MainWindow, MenusHoldTheirItemsInOrder)
     EXPECT_EQ(t.w->mGame[2]->shortcut(), QKeySequence("Ctrl+X"));
     EXPECT_EQ(t.w->mReplay[1]->shortcut(), QKeySequence("Shift+F1"));
     EXPECT_FALSE(t.w->mReplay[6]->isEnabled());
-    ASSERT_EQ(t.w->Buttons.size(), 17u);
+    ASSERT_EQ(t.w->Buttons.size(), 19u);
+    EXPECT_EQ(t.w->Buttons[17]->toolTip(), "Hint");
+    EXPECT_EQ(t.w->Buttons[18]->toolTip(), "Solve");
+    EXPECT_EQ(t.w->mGame[11]->text(), "&Hint");
+    EXPECT_EQ(t.w->mGame[12]->shortcut(), QKeySequence("Ctrl+Shift+S"));
     for (int b : {4, 6, 9, 13, 15})
         EXPECT_TRUE(t.w->Buttons[b]->isSeparator());
     EXPECT_EQ(t.w->Buttons[12]->toolTip(), "Replay Forward");

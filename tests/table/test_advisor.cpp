@@ -1,0 +1,116 @@
+// Hint, Solve and the "winnable" status through the real main window.
+#include "tablewindow.h"
+
+#include "cadvisor.h"
+#include "csolveservice.h"
+#include "vexcard.h"
+
+#include <QElapsedTimer>
+
+using namespace solvane;
+using namespace solvane::test;
+
+namespace {
+// Lets the worker answer; false if it takes longer than the search may.
+bool WaitForAnswer(TableWindow& t)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!t.w->Solver().HasAnswer() && clock.elapsed() < 15000) {
+        t.w->Solver().Refresh();
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    QApplication::processEvents();
+    return t.w->Solver().HasAnswer();
+}
+
+int LastResult(cServices& s)
+{
+    s.Score().OpenAllScore();
+    const int won = s.Score().ScoreTop() ? s.Score().GetScore(s.Score().ScoreTop()).Won : -1;
+    s.Score().CloseScore();
+    return won;
+}
+} // namespace
+
+TEST(Advisor, TheStatusSaysWhetherTheGameCanStillBeWon)
+{
+    TableWindow t;
+    t.w->Start("Freecell", cGameNo(1));
+    t.w->RefreshState();
+    EXPECT_EQ(t.w->mWinnable->text(), "Thinking…");
+    ASSERT_TRUE(WaitForAnswer(t));
+    t.w->RefreshState();
+    EXPECT_EQ(t.w->mWinnable->text(), "Winnable");
+    // A move makes the answer old; the switch hides the item.
+    t.DragTo(t.a().GetTopPicID(kTableau, 0), kReserve, 0);
+    t.w->RefreshState();
+    EXPECT_EQ(t.w->mWinnable->text(), "Thinking…");
+    t.s.Data().SetShowWinnable(0);
+    t.w->RefreshState();
+    EXPECT_EQ(t.w->mWinnable->text(), "");
+}
+
+TEST(Advisor, HintMarksTheCardAndItsPlaceWithoutMoving)
+{
+    TableWindow t;
+    t.w->Start("Freecell", cGameNo(1));
+    t.Settle();
+    const int before = t.s->Boards().Log().Total();
+    t.w->mGame[11]->trigger();
+    ASSERT_TRUE(WaitForAnswer(t));
+    ASSERT_TRUE(t.w->Advisor().HintShowing());
+    const SolveStep hint = t.w->Advisor().HintMove();
+    EXPECT_TRUE(t.view().PicCards(hint.pic)->Selected());
+    EXPECT_EQ(t.s->Boards().Log().Total(), before);
+    // The hinted move is a move the player may make.
+    t.w->Advisor().EndHint();
+    EXPECT_FALSE(t.view().PicCards(hint.pic)->Selected());
+    t.DragTo(hint.pic, hint.toCell, hint.toPile);
+    EXPECT_EQ(t.a().CardCell(hint.pic), hint.toCell);
+    EXPECT_EQ(t.a().CardPile(hint.pic), hint.toPile);
+}
+
+TEST(Advisor, SolvePlaysTheGameOutAndItCountsAsNotWon)
+{
+    TableWindow t;
+    t.w->Start("Freecell", cGameNo(2));
+    t.Settle();
+    t.w->mGame[12]->trigger();
+    ASSERT_TRUE(WaitForAnswer(t));
+    ASSERT_TRUE(t.w->Advisor().Solving());
+    for (int i = 0; i < 500 && t.finishes == 0; ++i) {
+        t.w->Advisor().SolveTick();
+        t.Settle();
+    }
+    EXPECT_EQ(t.finishes, 1);
+    EXPECT_TRUE(t.finishLines.contains(" Result : Solved by the computer"));
+    EXPECT_EQ(LastResult(*t.s), 0);
+    // Every move went through the log.
+    EXPECT_FALSE(t.s.Data().GameRunning());
+}
+
+TEST(Advisor, APressStopsSolve)
+{
+    TableWindow t;
+    t.w->Start("Freecell", cGameNo(2));
+    t.Settle();
+    t.w->mGame[12]->trigger();
+    ASSERT_TRUE(WaitForAnswer(t));
+    t.w->Advisor().SolveTick();
+    t.Settle();
+    const int moves = t.s->Boards().Log().Total();
+    EXPECT_GT(moves, 0);
+    const int pic = t.a().GetTopPicID(kTableau, 0);
+    t.Drag(pic, t.a().Card(pic).Left, t.a().Card(pic).Top); // a press and a release in place
+    EXPECT_FALSE(t.w->Advisor().Solving());
+    EXPECT_FALSE(t.s->Lifecycle().SolvedByComputer());
+    t.w->Advisor().SolveTick();
+    EXPECT_EQ(t.s->Boards().Log().Total(), moves);
+    // A menu command stops it as well.
+    t.w->mGame[12]->trigger();
+    ASSERT_TRUE(WaitForAnswer(t));
+    EXPECT_TRUE(t.w->Advisor().Solving());
+    t.w->mGame[1]->trigger();
+    EXPECT_FALSE(t.w->Advisor().Solving());
+}
