@@ -241,7 +241,7 @@ TEST(MainWindow, MenusHoldTheirItemsInOrder)
                                                  "&Close Game", "-", "Select a Number", "-",
                                                  "Recent Games", "-", "E&xit"}));
     EXPECT_EQ(captions(t.w->mGame), QStringList({"&Undo", "&Redo", "-", "Autoplay", "-", "U&ndo All",
-                                                 "R&edo All", "-", "View Toolbar"}));
+                                                 "R&edo All", "-", "View Toolbar", "-", "&Hint", "S&olve"}));
     EXPECT_EQ(t.w->mHelp[4]->text(), "About Solvane...");
     EXPECT_FALSE(t.w->mHelp[1]->isVisible());
     EXPECT_EQ(t.w->mFile[4]->shortcut(), QKeySequence("Ctrl+F2"));
