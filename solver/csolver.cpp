@@ -38,6 +38,9 @@ bool Room(std::vector<T>& v, size_t extra, size_t others, size_t budget)
 // time left, and leaves the rest to the complete pass.
 constexpr uint64_t kQuickBudget = 1000000;
 constexpr int kQuickTimeNum = 1, kQuickTimeDen = 2;
+// The complete pass orders its moves by the estimate too: it tries every move anyway, but a
+// won position is often found long before the last one.
+constexpr int kCompleteWeight = 50;
 // The dashes: short depth-first passes, each with a budget that doubles every round, under
 // three move orders; after the first round the orders are shaken a little, which rescues
 // most dashes that went astray.
@@ -166,7 +169,7 @@ Verdict cSolver::Search()
     ReleaseFreeMemory();
     noise_ = 0; // the complete pass takes the moves in their plain order
     if (o == Outcome::Exhausted || o == Outcome::Budget || o == Outcome::Memory)
-        o = RunPass({true, 0});
+        o = RunPass({true, 0, kCompleteWeight});
     switch (o) {
     case Outcome::Won: return Verdict::Winnable;
     case Outcome::Exhausted: return Verdict::NotWinnable;
