@@ -3,7 +3,7 @@
 namespace solvane {
 
 namespace {
-constexpr size_t kFirstSlots = size_t(1) << 14;
+constexpr size_t kFirstSlots = size_t(1) << 12;
 constexpr size_t kJumpBytes = size_t(24) << 20;
 // Grow beyond three quarters full; refuse beyond nine tenths at the limit.
 constexpr size_t kGrowNum = 3, kGrowDen = 4;
