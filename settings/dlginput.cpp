@@ -41,8 +41,11 @@ std::optional<QString> dlGInput::Problem(const QString& name) const
     if (name.isEmpty())
         return kInvalidName;
     // The name becomes the score file's name, so it must be one the data folder can hold.
-    if (auto why = NameProblem(name))
-        return QStringLiteral("%1\n\n(%2.)").arg(kInvalidName, *why);
+    if (auto why = NameProblem(name)) {
+        QString reason = *why;
+        reason[0] = reason[0].toUpper();
+        return QStringLiteral("%1\n\n%2.").arg(kInvalidName, reason);
+    }
     if (FindPlayerSlot(data_, name) != 0)
         return kPlayerExists;
     return std::nullopt;

@@ -61,6 +61,14 @@ QString RangeText(int i)
     locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
     return locale.toString(value - 1);
 }
+
+// A picture icon that keeps its colours on a selected row, where a style would tint it.
+QIcon Unshaded(const QPixmap& pm)
+{
+    QIcon icon(pm);
+    icon.addPixmap(pm, QIcon::Selected);
+    return icon;
+}
 } // namespace
 
 frmCustomize::frmCustomize(cData& data, cScore& score, cPictures& pictures, iPrompt& prompt,
@@ -114,7 +122,7 @@ void frmCustomize::LoadAnimation()
     for (const Switch& s : kSounds) {
         auto* item = new QTreeWidgetItem(ui->lvSound, {QString::fromLatin1(s.Caption)});
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-        item->setCheckState(0, (data_.*s.Get)() == kOn ? Qt::Checked : Qt::Unchecked);
+        item->setCheckState(0, (data_.*s.Get)() != 0 ? Qt::Checked : Qt::Unchecked); // on as PlaySound reads it
     }
 }
 
@@ -231,7 +239,8 @@ QIcon frmCustomize::ColourIcon(int32_t color) const
     QPainter p(&pm);
     p.setPen(palette().color(QPalette::Shadow));
     p.drawRect(pm.rect().adjusted(0, 0, -1, -1));
-    return QIcon(pm);
+    p.end();
+    return Unshaded(pm);
 }
 
 // The picture shrunk into the icon's square, keeping its proportions.
@@ -249,7 +258,8 @@ QIcon frmCustomize::PictureIcon(int id) const
     const QSizeF size = pic.deviceIndependentSize().scaled(kIconSize, kIconSize, Qt::KeepAspectRatio);
     p.drawPixmap(QRectF(QPointF((kIconSize - size.width()) / 2, (kIconSize - size.height()) / 2), size), pic,
                  QRectF(pic.rect()));
-    return QIcon(pm);
+    p.end();
+    return Unshaded(pm);
 }
 
 void frmCustomize::BackgroundChosen(QTreeWidgetItem* item)

@@ -39,7 +39,13 @@ void frmPlayers::FillList()
     const QString current = data_.CurPlayer();
     for (const QString& name : PlayerNames(data_)) {
         auto* item = new QListWidgetItem(name, lv);
-        if (name == current && lv->selectedItems().isEmpty()) {
+        if (name != current)
+            continue;
+        // The current player stands out whichever player is selected.
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        if (lv->selectedItems().isEmpty()) {
             lv->setCurrentItem(item);
             item->setSelected(true);
         }
