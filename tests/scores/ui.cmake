@@ -1,0 +1,11 @@
+# The statistics, high-score, session, log and favourites windows over score files
+# written for the test.
+solvane_test(test_scores_ui
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/test_gamestat.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/test_highscore.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/test_logstat.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/test_sesstat.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/test_favwindows.cpp
+    ${PROJECT_SOURCE_DIR}/tests/common/widgetmain.cpp
+  LIBS solvane_scores_ui Qt6::Test)
