@@ -51,7 +51,7 @@ QIcon GameIcon()
     });
 }
 
-QIcon PlayerIcon()
+QIcon PersonIcon()
 {
     return Painted([](QPainter& p) {
         const QColor c(42, 90, 160);

@@ -5,7 +5,7 @@
 namespace solvane {
 
 QIcon GameIcon();      // a card
-QIcon PlayerIcon();    // a person
+QIcon PersonIcon();    // a person
 QIcon PeriodIcon();    // a calendar leaf
 QIcon ScoreIcon();     // a star
 QIcon MovesIcon();     // an arrow

@@ -9,3 +9,11 @@ solvane_test(test_scores_ui
     ${CMAKE_CURRENT_LIST_DIR}/test_favwindows.cpp
     ${PROJECT_SOURCE_DIR}/tests/common/widgetmain.cpp
   LIBS solvane_scores_ui Qt6::Test)
+
+# The same windows as the main window and the finish dialog open them.
+solvane_test(test_scores_wiring
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/test_scoreswiring.cpp
+    ${PROJECT_SOURCE_DIR}/tests/common/widgetmain.cpp
+  LIBS solvane_table Qt6::Test)
+target_include_directories(test_scores_wiring PRIVATE ${PROJECT_SOURCE_DIR}/tests/settings)
