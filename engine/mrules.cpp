@@ -99,7 +99,9 @@ bool AcceptsOnReserve(const cArray& a, int /*pic*/, int pile, int count)
 
 bool AcceptsOnFoundation(const cArray& a, int pic, int pile, int count)
 {
-    if (count != 0)
+    // A card never lands on the pile it lies on: with "any card" order a foundation's top
+    // would otherwise fit onto itself.
+    if (count != 0 || (a.CardCell(pic) == kFoundation && a.CardPile(pic) == pile))
         return false;
     const int top = a.GetTop(kFoundation, pile);
     if (top == kEmpty)

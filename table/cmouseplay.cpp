@@ -137,15 +137,8 @@ bool cMousePlay::TryFoundations(int pic, int mode)
     for (int f = 0; f < g.Piles(kFoundation); ++f) {
         if (!board_.SlotHit(pic, kFoundation, f, 0, mode))
             continue;
-        const int top = board_.GetTop(kFoundation, f);
-        bool accepted = false;
-        if (top == kEmpty)
-            accepted = board_.CardNum(pic) == board_.BaseRank();
-        else if (top != kKing)
-            accepted = Fits(board_, board_.GetTopPicID(kFoundation, f), pic, g.Order(kFoundation, f),
-                            g.AK(kFoundation) != 0);
-        if (accepted) {
-            board_.Move(pic, kFoundation, f, top + 1, kModeNormal, kPlaySpeed);
+        if (AcceptsOnFoundation(board_, pic, f, 0)) {
+            board_.Move(pic, kFoundation, f, board_.GetTop(kFoundation, f) + 1, kModeNormal, kPlaySpeed);
             return true;
         }
     }

@@ -153,6 +153,20 @@ TEST(Accepts, AnyAceStartsAnyFoundation)
     EXPECT_FALSE(AcceptsOnFoundation(a, Pic(a, "2H"), 3, 0));
 }
 
+TEST(Accepts, NoCardLandsOnItsOwnFoundation)
+{
+    // With "any card" order a foundation's top fits onto itself; it must still be refused
+    // there, while another foundation takes it.
+    GameRules r = Rules("Freecell");
+    r.gOrder = 6;
+    Table t;
+    Arrange(t, r, {"KD"}, {}, {"AC 2C", "AD"});
+    cArray& a = t.a();
+    EXPECT_FALSE(AcceptsOnFoundation(a, Pic(a, "2C"), 0, 0));
+    EXPECT_TRUE(AcceptsOnFoundation(a, Pic(a, "2C"), 1, 0));
+    EXPECT_TRUE(AcceptsOnFoundation(a, Pic(a, "KD"), 0, 0));
+}
+
 TEST(Accepts, WrappingFoundationsCompleteAtThirteen)
 {
     GameRules r = Rules("Freecell");
