@@ -46,4 +46,23 @@ QString FlagName(int code)
     }
 }
 
+RulesTexts DescribeRules(const GameRules& r)
+{
+    const auto line = [](const char* caption, const QString& value) {
+        return QLatin1String(caption) + value;
+    };
+    const auto number = [](int v) { return QString::number(v); };
+    RulesTexts t;
+    t.foundation = {line("Card Arranging Order : ", OrderName(r.gOrder)),
+                    line("Base Card : ", BaseCardName(r.gBase)),
+                    line("Initial Cards : ", number(r.gCards))};
+    t.tableau = {line("No. of Piles : ", number(r.hPiles)),
+                 line("Card Arranging Order : ", OrderName(r.hOrder)),
+                 line("Space Filling Card : ", SpaceCardName(r.hSpace)),
+                 line("Ace-King Wrapping : ", FlagName(r.hAk)),
+                 line("Multi Card Move : ", FlagName(r.hMulti))};
+    t.freeCells = {line("No. of Piles : ", number(r.rPiles)), line("Initial Cards : ", number(r.rCards))};
+    return t;
+}
+
 } // namespace solvane

@@ -11,7 +11,6 @@
 namespace solvane {
 
 namespace {
-const QString kInvalidName = QStringLiteral("Please Enter a Valid Name");
 const QString kPlayerExists = QStringLiteral("Player Exists !");
 } // namespace
 
@@ -38,14 +37,9 @@ void dlGInput::Setup(const QString& promptText, const QString& name)
 
 std::optional<QString> dlGInput::Problem(const QString& name) const
 {
-    if (name.isEmpty())
-        return kInvalidName;
     // The name becomes the score file's name, so it must be one the data folder can hold.
-    if (auto why = NameProblem(name)) {
-        QString reason = *why;
-        reason[0] = reason[0].toUpper();
-        return QStringLiteral("%1\n\n%2.").arg(kInvalidName, reason);
-    }
+    if (auto invalid = InvalidNameMessage(name))
+        return invalid;
     if (FindPlayerSlot(data_, name) != 0)
         return kPlayerExists;
     return std::nullopt;

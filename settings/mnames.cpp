@@ -35,4 +35,17 @@ std::optional<QString> NameProblem(const QString& name)
     return std::nullopt;
 }
 
+std::optional<QString> InvalidNameMessage(const QString& name)
+{
+    const QString invalid = QStringLiteral("Please Enter a Valid Name");
+    if (name.isEmpty())
+        return invalid;
+    auto why = NameProblem(name);
+    if (!why)
+        return std::nullopt;
+    QString reason = *why;
+    reason[0] = reason[0].toUpper();
+    return QStringLiteral("%1\n\n%2.").arg(invalid, reason);
+}
+
 } // namespace solvane

@@ -11,6 +11,7 @@
 #include "mhelppage.h"
 #include "mstudio.h"
 #include "mwindows.h"
+#include "mwirecatalogue.h"
 
 #include <QApplication>
 
@@ -28,19 +29,8 @@ QString DesignedPage(cServices& s, int id)
     cCustom& c = s.Custom();
     if (name.isEmpty() || c.InitGame(name))
         return {};
-    const QStringList foundation = {
-        QStringLiteral("Card Arranging Order : ") + OrderName(c.gOrder()),
-        QStringLiteral("Base Card : ") + BaseCardName(c.gBase()),
-        QStringLiteral("Initial Cards : ") + QString::number(c.gCards())};
-    const QStringList tableau = {
-        QStringLiteral("No. of Piles : ") + QString::number(c.hPiles()),
-        QStringLiteral("Card Arranging Order : ") + OrderName(c.hOrder()),
-        QStringLiteral("Space Filling Card : ") + SpaceCardName(c.hSpace()),
-        QStringLiteral("Ace-King Wrapping : ") + FlagName(c.hAk()),
-        QStringLiteral("Multi Card Move : ") + FlagName(c.hMulti())};
-    const QStringList cells = {QStringLiteral("No. of Piles : ") + QString::number(c.rPiles()),
-                               QStringLiteral("Initial Cards : ") + QString::number(c.rCards())};
-    return DesignedGamePage(name, foundation, tableau, cells);
+    const RulesTexts t = DescribeRules(c.Rules());
+    return DesignedGamePage(name, t.foundation, t.tableau, t.freeCells);
 }
 } // namespace
 
@@ -68,7 +58,7 @@ int main(int argc, char** argv)
         prompt.SetOwner(main.get());
         WireWindows(*main, services);
         main->show();
-        main->Open(QStringLiteral("frmSelect"));
+        ShowSelectAtStartup(*main, services);
     });
     splash.show();
     const int rc = app.exec();

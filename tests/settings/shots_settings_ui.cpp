@@ -5,6 +5,7 @@
 #include "frmcustomize.h"
 #include "frmplayers.h"
 #include "isolateddata.h"
+#include "shotsaver.h"
 #include "cscore.h"
 #include "cpictures.h"
 
@@ -19,26 +20,12 @@
 using namespace solvane;
 using namespace solvane::test;
 
-namespace {
-void Save(QWidget& w, const QString& folder, const QString& name)
-{
-    w.show();
-    QApplication::processEvents();
-    const QString path = QDir(folder).filePath(name + ".png");
-    if (!w.grab().save(path))
-        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-}
-} // namespace
-
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: settings_ui_shots <folder>\n");
+    const QString folder = ShotFolder(argc, argv);
+    if (folder.isEmpty())
         return 2;
-    }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(folder);
     IsolatedData d;
     FakePrompt prompt;
     cScore score(*d, prompt);
@@ -50,14 +37,14 @@ int main(int argc, char** argv)
 
     {
         frmPlayers w(*d, score, prompt);
-        Save(w, folder, "players");
+        SaveShot(w, folder, "players");
     }
     {
         dlGInput w(*d, score, prompt);
         w.Setup("Add Player", QString());
-        Save(w, folder, "name-add");
+        SaveShot(w, folder, "name-add");
         w.Setup("Edit Player", "Bob the Builder");
-        Save(w, folder, "name-edit");
+        SaveShot(w, folder, "name-edit");
     }
     {
         frmCustomize w(*d, score, pictures, prompt, nullptr);
@@ -65,17 +52,17 @@ int main(int argc, char** argv)
         const char* shots[] = {"customize-general", "customize-background", "customize-decks", "customize-animation"};
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
-            Save(w, folder, shots[i]);
+            SaveShot(w, folder, shots[i]);
         }
         // A tile chosen, its group open.
         auto* tv = w.findChild<QTreeWidget*>("tvBGround");
         tv->setCurrentItem(tv->findItems("Bricks 03", Qt::MatchExactly | Qt::MatchRecursive).value(0));
         tabs->setCurrentIndex(1);
-        Save(w, folder, "customize-background-tile");
+        SaveShot(w, folder, "customize-background-tile");
         auto* decks = w.findChild<QTreeWidget*>("tvDeck");
         decks->setCurrentItem(decks->findItems("Nature 03", Qt::MatchExactly | Qt::MatchRecursive).value(0));
         tabs->setCurrentIndex(2);
-        Save(w, folder, "customize-decks-tile");
+        SaveShot(w, folder, "customize-decks-tile");
     }
     return 0;
 }

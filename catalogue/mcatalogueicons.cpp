@@ -1,0 +1,113 @@
+#include "mcatalogueicons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include <functional>
+
+namespace solvane {
+
+namespace {
+// Each picture is drawn on a 16-unit square and scaled to these pixel sizes.
+constexpr int kUnit = 16;
+constexpr int kSizes[] = {16, 24, 32, 48, 64};
+
+using Painter = std::function<void(QPainter&)>;
+
+QIcon Paint(const Painter& draw)
+{
+    QIcon icon;
+    for (int size : kSizes) {
+        QPixmap pm(size, size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(static_cast<qreal>(size) / kUnit, static_cast<qreal>(size) / kUnit);
+        draw(p);
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+
+void Card(QPainter& p, const QRectF& r, const QColor& pip, qreal angle)
+{
+    p.save();
+    p.translate(r.center());
+    p.rotate(angle);
+    const QRectF c(-r.width() / 2, -r.height() / 2, r.width(), r.height());
+    p.setPen(QPen(QColor(70, 70, 70), 0.7));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(c, 1.5, 1.5);
+    // A diamond pip in the middle tells a card at a glance.
+    QPainterPath d;
+    d.moveTo(0, -2.6);
+    d.lineTo(1.9, 0);
+    d.lineTo(0, 2.6);
+    d.lineTo(-1.9, 0);
+    d.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(pip);
+    p.drawPath(d);
+    p.restore();
+}
+
+void Game(QPainter& p, const QColor& pip)
+{
+    Card(p, QRectF(2.5, 2.5, 8, 11), QColor(40, 40, 40), -12);
+    Card(p, QRectF(5.5, 2.5, 8, 11), pip, 10);
+}
+} // namespace
+
+QIcon GroupIcon()
+{
+    return Paint([](QPainter& p) {
+        p.setPen(QPen(QColor(150, 110, 30), 0.8));
+        p.setBrush(QColor(240, 200, 90));
+        QPainterPath folder;
+        folder.moveTo(1.5, 3.5);
+        folder.lineTo(6, 3.5);
+        folder.lineTo(7.5, 5);
+        folder.lineTo(14.5, 5);
+        folder.lineTo(14.5, 13.5);
+        folder.lineTo(1.5, 13.5);
+        folder.closeSubpath();
+        p.drawPath(folder);
+        p.setBrush(QColor(250, 220, 120));
+        p.drawRect(QRectF(1.5, 6.5, 13, 7));
+    });
+}
+
+QIcon StandardGameIcon()
+{
+    return Paint([](QPainter& p) { Game(p, QColor(200, 30, 30)); });
+}
+
+QIcon CustomGameIcon()
+{
+    return Paint([](QPainter& p) {
+        Game(p, QColor(30, 90, 200));
+        // A pencil: the player's own design.
+        p.setPen(QPen(QColor(120, 70, 20), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(9.5, 14), QPointF(15, 8.5));
+        p.setPen(QPen(QColor(250, 190, 60), 1.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(10, 13.5), QPointF(14.5, 9));
+    });
+}
+
+QIcon PlayerIcon()
+{
+    return Paint([](QPainter& p) {
+        p.setPen(QPen(QColor(30, 70, 130), 0.8));
+        p.setBrush(QColor(90, 150, 220));
+        p.drawEllipse(QRectF(5, 1.5, 6, 6));
+        QPainterPath body;
+        body.moveTo(2, 15);
+        body.cubicTo(2, 8.5, 14, 8.5, 14, 15);
+        body.closeSubpath();
+        p.drawPath(body);
+    });
+}
+
+} // namespace solvane

@@ -1,0 +1,13 @@
+#pragma once
+// The small pictures of the game lists: a group of games, a standard game, a designed
+// game and a player. Painted at several sizes so they stay sharp on any screen.
+#include <QIcon>
+
+namespace solvane {
+
+QIcon GroupIcon();
+QIcon StandardGameIcon();
+QIcon CustomGameIcon();
+QIcon PlayerIcon();
+
+} // namespace solvane
