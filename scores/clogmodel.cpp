@@ -8,6 +8,10 @@ namespace solvane {
 
 namespace {
 const char* const kHeaders[] = {"Date", "Player", "Game", "Score", "Time", "Moves", "Status", "Game Number"};
+bool Numeric(int column)
+{
+    return column == cLogModel::Score || column == cLogModel::Time || column == cLogModel::Moves;
+}
 } // namespace
 
 cLogModel::cLogModel(const cScoreTable& table, QObject* parent)
@@ -68,7 +72,7 @@ QVariant cLogModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return Text(index.row(), index.column());
     case Qt::TextAlignmentRole:
-        if (index.column() == Score || index.column() == Time || index.column() == Moves)
+        if (Numeric(index.column()))
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     case Qt::DecorationRole:
@@ -82,7 +86,11 @@ QVariant cLogModel::data(const QModelIndex& index, int role) const
 
 QVariant cLogModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Numeric(section) ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
         return {};
     return QString::fromLatin1(kHeaders[section]);
 }

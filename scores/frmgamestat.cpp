@@ -20,7 +20,6 @@ const frmGameStat::PeriodChoice frmGameStat::kPeriods[] = {
 };
 
 namespace {
-const QString kFigures = QStringLiteral("Score, moves, seconds");
 const QStringList kFigureColumns = {QStringLiteral("Score"), QStringLiteral("Moves"), QStringLiteral("Time")};
 
 QTreeWidgetItem* TotalsRow(const QString& name, const StatTotals& t, const QString& perc, const QIcon& icon)
@@ -50,6 +49,12 @@ frmGameStat::frmGameStat(cData& data, cScore& score, QWidget* parent)
     SetListWidths(ui->lvGames);
     SetListWidths(ui->lvPlayer);
     SetWidths(ui->lvDate, {90, 60, 60});
+    for (QTreeWidget* list : {ui->lvGames, ui->lvPlayer})
+    {
+        AlignHeadersRight(list, {1, 2, 3, 4, 5, 6, 7});
+        StretchFirstColumn(list);
+    }
+    AlignHeadersRight(ui->lvDate, {1, 2});
     ui->SSTab1->setCurrentIndex(0);
     Load();
     FillGeneral();
@@ -96,7 +101,7 @@ void frmGameStat::FillGeneral()
     DrawWonLost(ui->chGen, QStringLiteral("Games Won and Lost"), t.Won, t.Lost);
     cChartTable table(kFigureColumns);
     table.AddRow(QStringLiteral("All games"), TotalFigures(t));
-    DrawTable(ui->chGen1, QStringLiteral("Total Score, Moves and Time"), table, {}, kFigures);
+    DrawTable(ui->chGen1, QStringLiteral("Total Score, Moves and Time"), table, {}, {});
 }
 
 void frmGameStat::FillGames()
@@ -132,7 +137,7 @@ void frmGameStat::ShowGame(const QString& name)
     const QString title = rows.size() < size_t(kChartedGames)
                               ? name + QStringLiteral(": Each Game")
                               : name + QStringLiteral(": The First %1 Games").arg(kChartedGames);
-    DrawTable(ui->chGames1, title, games, QStringLiteral("Game"), kFigures);
+    DrawTable(ui->chGames1, title, games, QStringLiteral("Game"), {});
 }
 
 void frmGameStat::FillDates()
@@ -175,7 +180,7 @@ void frmGameStat::ShowPeriods(int choice)
     ui->lvDate->addTopLevelItems(rows);
     ui->lvDate->headerItem()->setText(0, unit);
     DrawTable(ui->chDate, QStringLiteral("Games Played and Won per %1").arg(unit), counts, {}, QStringLiteral("Games"));
-    DrawTable(ui->chDate1, QStringLiteral("Score, Moves and Time per %1").arg(unit), figures, {}, kFigures);
+    DrawTable(ui->chDate1, QStringLiteral("Score, Moves and Time per %1").arg(unit), figures, {}, {});
 }
 
 void frmGameStat::FillPlayers()
@@ -203,7 +208,7 @@ void frmGameStat::ShowPlayer(const QString& name)
     DrawWonLost(ui->chPlayer, name + QStringLiteral(": Won and Lost"), t.Won, t.Played - t.Won);
     cChartTable table(kFigureColumns);
     table.AddRow(name, TotalFigures(t));
-    DrawTable(ui->chPlayer1, name + QStringLiteral(": Total Score, Moves and Time"), table, {}, kFigures);
+    DrawTable(ui->chPlayer1, name + QStringLiteral(": Total Score, Moves and Time"), table, {}, {});
 }
 
 } // namespace solvane

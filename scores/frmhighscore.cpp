@@ -26,6 +26,11 @@ const Layout kPlayerLayout = {Cell::Slot, Cell::Game, Cell::Score, Cell::Time,
 const Layout kFinLayout = {Cell::Slot, Cell::Game, Cell::Player, Cell::Score,
                            Cell::Time, Cell::Moves, Cell::Date, Cell::GameNo};
 
+bool Numeric(Cell cell)
+{
+    return cell == Cell::Slot || cell == Cell::Score || cell == Cell::Time || cell == Cell::Moves;
+}
+
 QString CellText(Cell cell, int slot, const ScoreRecord& r, const cDateForm& form)
 {
     switch (cell) {
@@ -67,8 +72,7 @@ void FillList(QTreeWidget* list, const cScore& score, const Layout& layout, Cell
             item->setText(column, CellText(layout[c], slot, r, form));
             if (c == 0 || layout[c] == Cell::Status)
                 item->setIcon(column, CellIcon(layout[c], r));
-            if (layout[c] == Cell::Score || layout[c] == Cell::Time || layout[c] == Cell::Moves ||
-                layout[c] == Cell::Slot)
+            if (Numeric(layout[c]))
                 AlignRight(item, {column});
             if (layout[c] == key)
                 MarkKeyCell(item, column);
@@ -79,12 +83,31 @@ void FillList(QTreeWidget* list, const cScore& score, const Layout& layout, Cell
     list->addTopLevelItems(rows);
 }
 
-void SetListWidths(QTreeWidget* list, bool slotFirst)
+int CellWidth(Cell cell)
 {
-    if (slotFirst)
-        SetWidths(list, {60, 170, 70, 80, 70, 80, 100, 120});
-    else
-        SetWidths(list, {170, 130, 70, 80, 70, 80, 100, 120});
+    switch (cell) {
+    case Cell::Slot: return 60;
+    case Cell::Game: return 170;
+    case Cell::Player: return 140;
+    case Cell::Score: return 70;
+    case Cell::Time: return 80;
+    case Cell::Moves: return 70;
+    case Cell::Status: return 80;
+    case Cell::Date: return 110;
+    case Cell::GameNo: return 110;
+    }
+    return 0;
+}
+
+// Widths by what a column shows; numbers and their headers right-aligned.
+void SetupList(QTreeWidget* list, const Layout& layout)
+{
+    for (size_t c = 0; c < layout.size(); ++c) {
+        const int column = static_cast<int>(c);
+        list->setColumnWidth(column, CellWidth(layout[c]));
+        if (Numeric(layout[c]))
+            list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    }
 }
 } // namespace
 
@@ -92,10 +115,10 @@ frmHighScore::frmHighScore(cData& data, cScore& score, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmHighScore>()), data_(data), score_(score)
 {
     ui->setupUi(this);
-    SetListWidths(ui->lvTop, false);
-    SetListWidths(ui->lvGames, true);
-    SetListWidths(ui->lvPlayer, true);
-    SetListWidths(ui->lvFin, true);
+    SetupList(ui->lvTop, kTopLayout);
+    SetupList(ui->lvGames, kGameLayout);
+    SetupList(ui->lvPlayer, kPlayerLayout);
+    SetupList(ui->lvFin, kFinLayout);
     ui->SSTab1->setCurrentIndex(0);
     score_.OpenAllScore();
     ShowLoadProblems(ui->lblProblems, score_);

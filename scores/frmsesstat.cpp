@@ -33,6 +33,9 @@ frmSesStat::frmSesStat(cData& data, cScore& score, QWidget* parent)
     ui->setupUi(this);
     SetWidths(ui->lvSession, {180, 110, 130, 80, 70, 80, 70});
     SetWidths(ui->lvSesChart, {50, 80, 70, 70});
+    AlignHeadersRight(ui->lvSession, {sTime, sMoves, sScore});
+    StretchFirstColumn(ui->lvSession);
+    AlignHeadersRight(ui->lvSesChart, {chNo, chTime, chMoves, chScore});
     ui->SSTab1->setCurrentIndex(0);
     FillSummary();
     FillDetails();
@@ -163,8 +166,7 @@ void frmSesStat::RefreshChart()
 
 void frmSesStat::DrawChart()
 {
-    DrawTable(ui->chChart, QStringLiteral("Score, Moves and Time of Each Game"), chart_, QStringLiteral("Game"),
-              QStringLiteral("Score, moves, seconds"));
+    DrawTable(ui->chChart, QStringLiteral("Score, Moves and Time of Each Game"), chart_, QStringLiteral("Game"), {});
 }
 
 } // namespace solvane

@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QLegendMarker>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QValueAxis>
@@ -24,7 +25,10 @@ constexpr int kTitlePoints = 10;
 constexpr int kSmallPoints = 7;
 constexpr int kTargetTicks = 5;
 constexpr int kUpright = -90;
-constexpr qreal kPieSize = 0.6;
+constexpr qreal kPieSize = 0.8;
+constexpr int kAxisTitlePoints = 8;
+// Value labels stand above their bars, on the chart's white: dark ink.
+const QColor kLabelInk(40, 40, 40);
 
 QChart* NewChart(const QString& title)
 {
@@ -47,6 +51,13 @@ void Replace(QChartView* view, QChart* chart)
     view->setChart(chart);
     view->setRenderHint(QPainter::Antialiasing);
     delete old;
+}
+
+void SmallTitle(QAbstractAxis* axis)
+{
+    QFont f = axis->titleFont();
+    f.setPointSize(kAxisTitlePoints);
+    axis->setTitleFont(f);
 }
 
 // A tick step of 1, 2 or 5 times a power of ten, never below 1: the figures are counts.
@@ -89,8 +100,8 @@ void DrawShares(QChartView* view, const QString& title, const std::vector<ChartS
         QPieSlice* slice = series->append(s.Label, s.Value);
         slice->setColor(s.Colour.isValid() ? s.Colour : SeriesColour(s.Label));
         slice->setBorderColor(Qt::white);
-        // A slice of nothing would put its label on top of its neighbour's.
-        slice->setLabelVisible(s.Value > 0);
+        // The legend carries the labels: beside a narrow pie they would be cut short.
+        slice->setLabelVisible(false);
     }
     chart->addSeries(series);
     chart->legend()->setAlignment(Qt::AlignRight);
@@ -117,6 +128,7 @@ void DrawTable(QChartView* view, const QString& title, const cChartTable& table,
         auto* set = new QBarSet(table.Columns()[c]);
         set->setColor(SeriesColour(table.Columns()[c]));
         set->setBorderColor(set->color());
+        set->setLabelColor(kLabelInk);
         for (int r = 0; r < table.RowCount(); ++r) {
             const double v = table.Value(r, c);
             low = std::min(low, v);
@@ -132,6 +144,10 @@ void DrawTable(QChartView* view, const QString& title, const cChartTable& table,
         series->setLabelsPrecision(kLabelPrecision);
     }
     chart->addSeries(series);
+    // Times are charted as plain seconds; the legend says so.
+    for (QLegendMarker* marker : chart->legend()->markers(series))
+        if (marker->label() == u"Time")
+            marker->setLabel(QStringLiteral("Time (seconds)"));
 
     auto* categories = new QBarCategoryAxis;
     QStringList rows = table.Rows();
@@ -139,6 +155,7 @@ void DrawTable(QChartView* view, const QString& title, const cChartTable& table,
         rows << QString();
     categories->append(rows);
     categories->setTitleText(categoryTitle);
+    SmallTitle(categories);
     if (rows.size() > kCrowdedCategories) {
         const bool words = std::any_of(rows.begin(), rows.end(), [](const QString& s) { return s.size() > 2; });
         if (words)
@@ -159,6 +176,7 @@ void DrawTable(QChartView* view, const QString& title, const cChartTable& table,
     values->setTickCount(static_cast<int>(std::lround((top - bottom) / step)) + 1);
     values->setLabelFormat(QStringLiteral("%.0f"));
     values->setTitleText(valueTitle);
+    SmallTitle(values);
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
     Replace(view, chart);

@@ -27,7 +27,9 @@ QIcon Painted(const std::function<void(QPainter&)>& draw)
         p.scale(double(size) / kGrid, double(size) / kGrid);
         draw(p);
         p.end();
-        icon.addPixmap(pm);
+        // Selected rows keep the icon's colours.
+        icon.addPixmap(pm, QIcon::Normal);
+        icon.addPixmap(pm, QIcon::Selected);
     }
     return icon;
 }

@@ -4,6 +4,7 @@
 #include "cscore.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
 
@@ -32,6 +33,18 @@ void AlignRight(QTreeWidgetItem* item, std::initializer_list<int> columns)
 {
     for (int c : columns)
         item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void AlignHeadersRight(QTreeWidget* list, std::initializer_list<int> columns)
+{
+    for (int c : columns)
+        list->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void StretchFirstColumn(QTreeWidget* list)
+{
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
 }
 
 void SetWidths(QTreeWidget* list, std::initializer_list<int> widths)

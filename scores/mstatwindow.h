@@ -32,6 +32,10 @@ void MarkKeyCell(QTreeWidgetItem* item, int column);
 void Colour(QTreeWidgetItem* item, const QColor& colour);
 // Numbers right-aligned in the given columns.
 void AlignRight(QTreeWidgetItem* item, std::initializer_list<int> columns);
+// Headers of right-aligned columns aligned with their cells.
+void AlignHeadersRight(QTreeWidget* list, std::initializer_list<int> columns);
+// The first column takes the room left over, so that the numbers stay by their headers.
+void StretchFirstColumn(QTreeWidget* list);
 // Column widths in pixels, in column order.
 void SetWidths(QTreeWidget* list, std::initializer_list<int> widths);
 

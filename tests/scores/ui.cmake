@@ -17,3 +17,8 @@ solvane_test(test_scores_wiring
     ${PROJECT_SOURCE_DIR}/tests/common/widgetmain.cpp
   LIBS solvane_table Qt6::Test)
 target_include_directories(test_scores_wiring PRIVATE ${PROJECT_SOURCE_DIR}/tests/settings)
+
+# Pictures of these windows to look at (built on request only).
+add_executable(scores_ui_shots EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/shots_scores_ui.cpp)
+target_link_libraries(scores_ui_shots PRIVATE solvane_scores_ui)
+target_include_directories(scores_ui_shots PRIVATE ${PROJECT_SOURCE_DIR}/tests/common)
