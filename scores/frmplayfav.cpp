@@ -31,14 +31,17 @@ void frmPlayFav::UpdateLVFav(const QString& name)
     ui->cmdPlay->setEnabled(false);
     ui->lvFav->clear();
     const QIcon icon = FavouriteIcon();
+    QListWidgetItem* last = nullptr;
     for (int i : FavouritesOf(score_, name)) {
-        auto* item = new QListWidgetItem(icon, score_.GetFav(i).GameNo.Text(), ui->lvFav);
-        item->setData(Qt::UserRole, i);
-        ui->lvFav->setCurrentItem(item);
+        last = new QListWidgetItem(icon, score_.GetFav(i).GameNo.Text(), ui->lvFav);
+        last->setData(Qt::UserRole, i);
+    }
+    // Each row in turn becomes the selected one: the last stays selected.
+    if (last) {
+        ui->lvFav->setCurrentItem(last);
+        ui->lvFav->scrollToItem(last);
         ui->cmdPlay->setEnabled(true);
     }
-    if (QListWidgetItem* last = ui->lvFav->currentItem())
-        ui->lvFav->scrollToItem(last);
 }
 
 void frmPlayFav::Play()
