@@ -111,10 +111,9 @@ void frmChoose::cmdSelectClick()
         return;
     }
     hide();
-    if (imcPlayer->currentIndex() >= 0)
-        data_.SetCurPlayer(imcPlayer->currentText());
+    const QString player = imcPlayer->currentIndex() >= 0 ? imcPlayer->currentText() : QString();
     if (starter_.start)
-        starter_.start(imcGames->currentText(), cGameNo::FromText(text));
+        starter_.start(imcGames->currentText(), cGameNo::FromText(text), player);
     accept();
 }
 

@@ -136,12 +136,10 @@ void frmSelect::cmdPlayClick()
     if (!node || IsGroup(node))
         return;
     hide();
-    if (imcPlayer->currentIndex() >= 0)
-        data_.SetCurPlayer(imcPlayer->currentText());
     chosen_ = Choice::Play;
-    const QString name = node->text(0);
+    const QString player = imcPlayer->currentIndex() >= 0 ? imcPlayer->currentText() : QString();
     if (starter_.start)
-        starter_.start(name, starter_.randomNumber ? starter_.randomNumber() : cGameNo());
+        starter_.start(node->text(0), starter_.randomNumber ? starter_.randomNumber() : cGameNo(), player);
     accept();
 }
 

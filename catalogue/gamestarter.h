@@ -10,7 +10,8 @@
 namespace solvane {
 
 struct GameStarter {
-    std::function<bool(const QString& name, const cGameNo& number)> start;
+    // The player becomes current as the game starts; an empty one keeps the current player.
+    std::function<bool(const QString& name, const cGameNo& number, const QString& player)> start;
     std::function<cGameNo()> randomNumber;
 };
 

@@ -33,13 +33,16 @@ cLifecycle::cLifecycle(cData& data, cBoardSet& boards, cCustom& custom, cScore& 
 {
 }
 
-std::optional<QString> cLifecycle::StartGame(const QString& name, const cGameNo& number)
+std::optional<QString> cLifecycle::StartGame(const QString& name, const cGameNo& number,
+                                             const QString& player)
 {
     // Refuse a game that cannot be loaded before anything of the present game changes.
     if (auto problem = custom_.InitGame(name))
         return problem;
     if (data_.GameRunning())
         EndGame(winPending_ ? 1 : 0); // a game whose last card is up was won
+    if (!player.isEmpty())
+        data_.SetCurPlayer(player);
     data_.SetRecent(name);
     if (auto problem = custom_.SelectGame(name))
         return problem;

@@ -29,8 +29,10 @@ public:
                QObject* parent = nullptr);
 
     // Starts a game; a running game is recorded as lost first. A game whose rules cannot
-    // be loaded is refused with the reason, and the game in progress is kept.
-    std::optional<QString> StartGame(const QString& name, const cGameNo& number);
+    // be loaded is refused with the reason, and the game in progress is kept. A player
+    // given becomes the current player once the running game is recorded under its own.
+    std::optional<QString> StartGame(const QString& name, const cGameNo& number,
+                                     const QString& player = QString());
     // Ends the running game: records it (1 won, 0 not won) and clears the table. The
     // recording's problem, if any, comes back (the game has ended all the same).
     std::optional<QString> EndGame(int won);

@@ -300,10 +300,10 @@ void frmMain::Open(const QString& window, QWidget* owner)
         it->second(owner);
 }
 
-bool frmMain::Start(const QString& name, const cGameNo& number)
+bool frmMain::Start(const QString& name, const cGameNo& number, const QString& player)
 {
     PicMain->FinishAnimations();
-    if (auto problem = services_.Lifecycle().StartGame(name, number)) {
+    if (auto problem = services_.Lifecycle().StartGame(name, number, player)) {
         services_.Prompt().Inform(services_.Data().ProdName(), *problem, iPrompt::Icon::Critical);
         return false;
     }

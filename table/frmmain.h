@@ -36,7 +36,8 @@ public:
     void Open(const QString& window, QWidget* owner);
 
     // Starts a game by name and number; a refusal is shown as a message.
-    bool Start(const QString& name, const cGameNo& number);
+    // A player given plays it; the game being left stays recorded under its own player.
+    bool Start(const QString& name, const cGameNo& number, const QString& player = QString());
     // Starts the last game played with a fresh number.
     void NewGame();
 

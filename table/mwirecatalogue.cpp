@@ -16,7 +16,9 @@ const QString kWizard = QStringLiteral("frmGamesWizard");
 
 GameStarter Starter(frmMain& main, cServices& s)
 {
-    return {[&main](const QString& name, const cGameNo& number) { return main.Start(name, number); },
+    return {[&main](const QString& name, const cGameNo& number, const QString& player) {
+                return main.Start(name, number, player);
+            },
             [&s] { return s.Lifecycle().RandomNumber(); }};
 }
 

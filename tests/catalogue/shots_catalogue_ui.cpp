@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     s->Custom().Init();
     s.Data().SetLastGName("Baker's Game");
     s.Data().SetCurGName("Seven By Four");
-    const GameStarter starter{[](const QString&, const cGameNo&) { return true; }, [] { return cGameNo(31337); }};
+    const GameStarter starter{[](const QString&, const cGameNo&, const QString&) { return true; }, [] { return cGameNo(31337); }};
     {
         frmSelect w(s.Data(), s->Custom(), starter);
         SaveShot(w, folder, "select");

@@ -113,3 +113,24 @@ TEST_F(CatalogueMain, StartupSelectionLeavesTheMainWindowFree)
         EXPECT_FALSE(other->isVisible());
     EXPECT_EQ(s().Data().CurGName(), "Two Cells");
 }
+
+TEST_F(CatalogueMain, ANewPlayerTakesOverOnlyTheNewGame)
+{
+    // The game being left was Ann's; the one started is Bob's.
+    s().Data().SetPlayer(2, "Ann", true);
+    s().Data().SetPlayer(3, "Bob", false);
+    ASSERT_TRUE(t.w->Start("Freecell", cGameNo(9)));
+    const bool played = WithModal<frmSelect>([&] { t.w->Open("frmSelect"); }, [](frmSelect& dlg) {
+        dlg.imcPlayer->setCurrentIndex(dlg.imcPlayer->findText("Bob"));
+        dlg.cmdPlay->click();
+    });
+    ASSERT_TRUE(played);
+    EXPECT_EQ(s().Data().CurPlayer(), "Bob");
+    ASSERT_TRUE(s().Score().OpenScore("Ann"));
+    ASSERT_EQ(s().Score().ScoreTop(), 1);
+    EXPECT_EQ(s().Score().GetScore(1).GameNo.Text(), "9");
+    s().Score().CloseScore();
+    ASSERT_TRUE(s().Score().OpenScore("Bob"));
+    EXPECT_EQ(s().Score().ScoreTop(), 0);
+    s().Score().CloseScore();
+}

@@ -27,8 +27,8 @@ struct Choice : ::testing::Test {
 
     GameStarter Starter()
     {
-        return {[this](const QString& name, const cGameNo& no) {
-                    started.push_back({name, no.Text(), s.Data().CurPlayer()});
+        return {[this](const QString& name, const cGameNo& no, const QString& player) {
+                    started.push_back({name, no.Text(), player});
                     return true;
                 },
                 [] { return cGameNo(4242); }};
@@ -88,7 +88,7 @@ TEST_F(Choice, GroupNodesDoNothing)
     EXPECT_NE(w.result(), QDialog::Accepted);
 }
 
-TEST_F(Choice, PlayMakesTheChosenPlayerCurrentFirstAndCancelChangesNothing)
+TEST_F(Choice, PlayHandsTheChosenPlayerToTheGameAndCancelChangesNothing)
 {
     AddPlayers();
     s.Data().SetCurPlayer("Ann");
