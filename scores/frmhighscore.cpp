@@ -53,6 +53,7 @@ QIcon CellIcon(Cell cell, const ScoreRecord& r)
     case Cell::Game: return GameIcon();
     case Cell::Player: return PersonIcon();
     case Cell::Status: return r.Won == kWon ? WonIcon() : LostIcon();
+    case Cell::Date: return PeriodIcon(); // also keeps the date off the moves before it
     default: return {};
     }
 }
@@ -70,7 +71,7 @@ void FillList(QTreeWidget* list, const cScore& score, const Layout& layout, Cell
         for (size_t c = 0; c < layout.size(); ++c) {
             const int column = static_cast<int>(c);
             item->setText(column, CellText(layout[c], slot, r, form));
-            if (c == 0 || layout[c] == Cell::Status)
+            if (c == 0 || layout[c] == Cell::Status || layout[c] == Cell::Date)
                 item->setIcon(column, CellIcon(layout[c], r));
             if (Numeric(layout[c]))
                 AlignRight(item, {column});
