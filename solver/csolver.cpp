@@ -1,6 +1,7 @@
 #include "csolver.h"
 
 #include "cbestfirst.h"
+#include "cmoveestimate.h"
 #include "mheuristic.h"
 
 #include <algorithm>
@@ -211,7 +212,7 @@ cSolver::Outcome cSolver::Check()
     return Outcome::Won; // nothing to stop for
 }
 
-int cSolver::Score(const SolverMove& m) const
+int cSolver::Score(const SolverMove& m, CardMask wanted) const
 {
     const cSolverRules& r = p_.Rules();
     int s = 0;
@@ -232,11 +233,8 @@ int cSolver::Score(const SolverMove& m) const
         } else {
             const int exposed = p_.CardAt(m.from, below);
             const int moved = p_.CardAt(m.from, below + 1);
-            for (int f = 0; f < kSolverFoundations; ++f)
-                if (p_.FoundationTakes(f, exposed)) {
-                    s += kFreesPlayable;
-                    break;
-                }
+            if ((wanted >> exposed) & 1)
+                s += kFreesPlayable;
             if (r.FitsTableau(exposed, moved))
                 s += kBreaksRun;
         }
@@ -246,48 +244,40 @@ int cSolver::Score(const SolverMove& m) const
 
 void cSolver::Order(std::vector<SolverMove>& moves, int kw)
 {
-    std::vector<std::pair<int, SolverMove>> scored;
-    scored.reserve(moves.size());
-    AutoMove chain[kMaxChain];
-    // Without autoplay a move changes two places only, so only their piles are estimated anew.
-    int piles[kSolverPiles] = {};
-    int sum = 0;
-    const bool partial = !p_.Rules().Autoplay();
-    if (kw != 0 && partial)
-        for (int t = 0; t < p_.Rules().Piles(); ++t)
-            sum += piles[t] = PileEstimate(p_, t);
-    for (const SolverMove& m : moves) {
-        int sc = Score(m);
-        if (kw != 0) {
+    scored_.clear();
+    const CardMask wanted = p_.FoundationWants();
+    if (kw != 0 && !p_.Rules().Autoplay()) {
+        // Without autoplay a move changes two places only, so its estimate needs no move made.
+        const cMoveEstimate after(p_);
+        for (const SolverMove& m : moves)
+            scored_.push_back({Score(m, wanted) - kw * after.After(m), m});
+    } else if (kw != 0) {
+        AutoMove chain[kMaxChain];
+        for (const SolverMove& m : moves) {
             const int n = p_.Apply(m, chain);
-            int e = 0;
-            if (partial) {
-                e = TableEstimate(p_) + sum;
-                for (int loc : {int(m.from), int(m.to)})
-                    if (IsTableauLoc(loc))
-                        e += PileEstimate(p_, loc) - piles[loc];
-            } else {
-                e = Estimate(p_);
-            }
-            sc -= kw * e;
+            const int e = Estimate(p_);
             p_.Undo(m, chain, n);
+            scored_.push_back({Score(m, wanted) - kw * e, m});
         }
-        if (noise_ != 0) {
-            noiseState_ = noiseState_ * 6364136223846793005ULL + 1442695040888963407ULL;
-            sc += static_cast<int>((noiseState_ >> 33) % (2 * noise_ + 1)) - noise_;
-        }
-        scored.push_back({sc, m});
+    } else {
+        for (const SolverMove& m : moves)
+            scored_.push_back({Score(m, wanted), m});
     }
+    if (noise_ != 0)
+        for (auto& item : scored_) {
+            noiseState_ = noiseState_ * 6364136223846793005ULL + 1442695040888963407ULL;
+            item.first += static_cast<int>((noiseState_ >> 33) % (2 * noise_ + 1)) - noise_;
+        }
     // Insertion sort: the lists are short, and equal scores keep their order.
-    for (size_t i = 1; i < scored.size(); ++i) {
-        const auto item = scored[i];
+    for (size_t i = 1; i < scored_.size(); ++i) {
+        const auto item = scored_[i];
         size_t j = i;
-        for (; j > 0 && scored[j - 1].first < item.first; --j)
-            scored[j] = scored[j - 1];
-        scored[j] = item;
+        for (; j > 0 && scored_[j - 1].first < item.first; --j)
+            scored_[j] = scored_[j - 1];
+        scored_[j] = item;
     }
     for (size_t i = 0; i < moves.size(); ++i)
-        moves[i] = scored[i].second;
+        moves[i] = scored_[i].second;
 }
 
 bool cSolver::PushFrame(const Pass& pass, bool root)

@@ -9,6 +9,7 @@
 #include "searchoutcome.h"
 
 #include <chrono>
+#include <utility>
 #include <vector>
 
 namespace solvane {
@@ -53,7 +54,7 @@ private:
     bool PushFrame(const Pass& pass, bool root);
     bool Dashes();
     void Order(std::vector<SolverMove>& moves, int estimateWeight);
-    int Score(const SolverMove& m) const;
+    int Score(const SolverMove& m, CardMask wanted) const;
     Outcome Check();
     size_t PathBytes() const;
 
@@ -66,6 +67,7 @@ private:
     std::vector<SolverMove> moves_;
     std::vector<AutoMove> chain_;
     std::vector<SolverMove> scratch_;
+    std::vector<std::pair<int, SolverMove>> scored_;
     std::vector<SolverMove> solution_;
     int noise_ = 0;
     uint64_t noiseState_ = 0;

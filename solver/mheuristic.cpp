@@ -2,25 +2,15 @@
 
 namespace solvane {
 
-namespace {
-constexpr int kPerCardOff = 3;
-constexpr int kPerBlocker = 2;
-constexpr int kPerCellUsed = 1;
-constexpr int kNoRise = 99;
-} // namespace
+using namespace estimate;
 
 int PileEstimate(const cPosition& p, int t)
 {
     const cSolverRules& r = p.Rules();
     int blockers = 0;
     int lowest = kNoRise;
-    for (int i = 0; i < p.Len(t); ++i) {
-        const int rise = r.Rise(p.CardAt(t, i));
-        if (rise > lowest)
-            ++blockers;
-        else
-            lowest = rise;
-    }
+    for (int i = 0; i < p.Len(t); ++i)
+        CountCard(r.Rise(p.CardAt(t, i)), blockers, lowest);
     return kPerBlocker * blockers;
 }
 

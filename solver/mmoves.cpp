@@ -20,10 +20,14 @@ public:
             if (p_.Len(kFoundationLoc + f2) == 0 && firstEmptyFoundation_ < 0)
                 firstEmptyFoundation_ = f2;
         wanted_ = p_.FoundationWants();
-        // What each tableau pile takes: its top card's children, or what fills a space.
+        // What each pile with cards takes: its top card's children. Empty piles take what
+        // fills a space, asked card by card.
         for (int u = 0; u < r_.Piles(); ++u) {
-            const CardMask takes = p_.Len(u) == 0 ? r_.SpaceMask() : r_.TableauChildren(p_.Top(u));
-            for (CardMask m = takes; m != 0; m &= m - 1)
+            if (p_.Len(u) == 0) {
+                emptyPiles_ |= 1u << u;
+                continue;
+            }
+            for (CardMask m = r_.TableauChildren(p_.Top(u)); m != 0; m &= m - 1)
                 pilesTaking_[std::countr_zero(m)] |= static_cast<uint16_t>(1u << u);
         }
     }
@@ -85,6 +89,8 @@ private:
     void ToTableau(int from, int count, int card, bool wholePile)
     {
         unsigned piles = pilesTaking_[card];
+        if (r_.FillsSpace(card))
+            piles |= emptyPiles_;
         if (from < kSolverPiles)
             piles &= ~(1u << from);
         for (; piles != 0; piles &= piles - 1) {
@@ -131,6 +137,7 @@ private:
     CardMask wanted_ = 0;
     // For every card, the tableau piles that would take it.
     uint16_t pilesTaking_[kSolverCards] = {};
+    unsigned emptyPiles_ = 0;
     int firstEmptyPile_ = -1;
     int firstEmptyCell_ = -1;
     int firstEmptyFoundation_ = -1;

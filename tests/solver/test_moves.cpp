@@ -1,6 +1,8 @@
 // The solver's own move generator and move primitive against the engine: random rule sets,
 // random positions from random play, the same legal moves and the same resulting boards,
-// autoplay chains included.
+// autoplay chains included, and the estimates of moves not yet made.
+#include "cmoveestimate.h"
+#include "mheuristic.h"
 #include "solvertest.h"
 
 using namespace solvane;
@@ -64,6 +66,10 @@ TEST(SolverMoves, SameMovesAndSameBoardsAsTheEngine)
                 const int n = q.Apply(sm, chain);
                 chains += n;
                 ASSERT_EQ(LayoutOf(q), LayoutOf(b)) << "rules " << FormatRules(rules);
+                // The estimate worked out ahead of the move is the one of the position reached.
+                if (!host.autoplay) {
+                    ASSERT_EQ(cMoveEstimate(p).After(sm), Estimate(q)) << "rules " << FormatRules(rules);
+                }
                 ASSERT_EQ(q.Won(), b.TotalGoalCards() == 52);
                 cPosition fresh(compiled);
                 ASSERT_FALSE(LoadPosition(b, fresh).has_value());
