@@ -1,36 +1,13 @@
 #include "mcatalogueicons.h"
 
+#include "mdrawnicon.h"
+
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
-
-#include <functional>
 
 namespace solvane {
 
 namespace {
-// Each picture is drawn on a 16-unit square and scaled to these pixel sizes.
-constexpr int kUnit = 16;
-constexpr int kSizes[] = {16, 24, 32, 48, 64};
-
-using Painter = std::function<void(QPainter&)>;
-
-QIcon Paint(const Painter& draw)
-{
-    QIcon icon;
-    for (int size : kSizes) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(static_cast<qreal>(size) / kUnit, static_cast<qreal>(size) / kUnit);
-        draw(p);
-        p.end();
-        icon.addPixmap(pm);
-    }
-    return icon;
-}
-
 void Card(QPainter& p, const QRectF& r, const QColor& pip, qreal angle)
 {
     p.save();
@@ -62,7 +39,7 @@ void Game(QPainter& p, const QColor& pip)
 
 QIcon GroupIcon()
 {
-    return Paint([](QPainter& p) {
+    return DrawnIcon([](QPainter& p) {
         p.setPen(QPen(QColor(150, 110, 30), 0.8));
         p.setBrush(QColor(240, 200, 90));
         QPainterPath folder;
@@ -81,12 +58,12 @@ QIcon GroupIcon()
 
 QIcon StandardGameIcon()
 {
-    return Paint([](QPainter& p) { Game(p, QColor(200, 30, 30)); });
+    return DrawnIcon([](QPainter& p) { Game(p, QColor(200, 30, 30)); });
 }
 
 QIcon CustomGameIcon()
 {
-    return Paint([](QPainter& p) {
+    return DrawnIcon([](QPainter& p) {
         Game(p, QColor(30, 90, 200));
         // A pencil: the player's own design.
         p.setPen(QPen(QColor(120, 70, 20), 2.2, Qt::SolidLine, Qt::RoundCap));
@@ -98,7 +75,7 @@ QIcon CustomGameIcon()
 
 QIcon PlayerIcon()
 {
-    return Paint([](QPainter& p) {
+    return DrawnIcon([](QPainter& p) {
         p.setPen(QPen(QColor(30, 70, 130), 0.8));
         p.setBrush(QColor(90, 150, 220));
         p.drawEllipse(QRectF(5, 1.5, 6, 6));

@@ -10,4 +10,4 @@ add_library(solvane_catalogue_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/gamestarter.h
 )
 target_include_directories(solvane_catalogue_ui PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(solvane_catalogue_ui PUBLIC solvane_catalogue solvane_settings Qt6::Widgets)
+target_link_libraries(solvane_catalogue_ui PUBLIC solvane_catalogue solvane_settings solvane_art Qt6::Widgets)

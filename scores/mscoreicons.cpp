@@ -1,5 +1,7 @@
 #include "mscoreicons.h"
 
+#include "mdrawnicon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -10,36 +12,15 @@
 namespace solvane {
 
 namespace {
-// Every icon is drawn on a 16 by 16 grid and painted at 16 and 32 pixels.
-constexpr int kGrid = 16;
-constexpr int kSizes[] = {16, 32};
 constexpr double kPi = 3.14159265358979323846;
 const QColor kInk(60, 60, 60);
-
-QIcon Painted(const std::function<void(QPainter&)>& draw)
-{
-    QIcon icon;
-    for (int size : kSizes) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(double(size) / kGrid, double(size) / kGrid);
-        draw(p);
-        p.end();
-        // Selected rows keep the icon's colours.
-        icon.addPixmap(pm, QIcon::Normal);
-        icon.addPixmap(pm, QIcon::Selected);
-    }
-    return icon;
-}
 
 QPen Pen(const QColor& c, double width = 1.2) { return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 } // namespace
 
 QIcon GameIcon()
 {
-    return Painted([](QPainter& p) {
+    return DrawnIcon([](QPainter& p) {
         p.setPen(Pen(kInk, 1));
         p.setBrush(Qt::white);
         p.drawRoundedRect(QRectF(3, 1.5, 10, 13), 1.5, 1.5);
@@ -55,7 +36,7 @@ QIcon GameIcon()
 
 QIcon PersonIcon()
 {
-    return Painted([](QPainter& p) {
+    return DrawnIcon([](QPainter& p) {
         const QColor c(42, 90, 160);
         p.setPen(Qt::NoPen);
         p.setBrush(c);
@@ -70,7 +51,7 @@ QIcon PersonIcon()
 
 QIcon PeriodIcon()
 {
-    return Painted([](QPainter& p) {
+    return DrawnIcon([](QPainter& p) {
         p.setPen(Pen(kInk, 1));
         p.setBrush(Qt::white);
         p.drawRect(QRectF(2, 3, 12, 11));
@@ -85,7 +66,7 @@ QIcon PeriodIcon()
 
 QIcon ScoreIcon()
 {
-    return Painted([](QPainter& p) {
+    return DrawnIcon([](QPainter& p) {
         QPainterPath star;
         for (int i = 0; i < 10; ++i) {
             const double r = i % 2 == 0 ? 7 : 3;
@@ -105,7 +86,7 @@ QIcon ScoreIcon()
 
 QIcon MovesIcon()
 {
-    return Painted([](QPainter& p) {
+    return DrawnIcon([](QPainter& p) {
         p.setPen(Pen(QColor(42, 110, 175), 2));
         p.drawLine(QPointF(2.5, 8), QPointF(12, 8));
         p.drawLine(QPointF(8.5, 4), QPointF(12.5, 8));
@@ -115,7 +96,7 @@ QIcon MovesIcon()
 
 QIcon TimeIcon()
 {
-    return Painted([](QPainter& p) {
+    return DrawnIcon([](QPainter& p) {
         p.setPen(Pen(kInk, 1.2));
         p.setBrush(Qt::white);
         p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
@@ -127,7 +108,7 @@ QIcon TimeIcon()
 
 QIcon FavouriteIcon()
 {
-    return Painted([](QPainter& p) {
+    return DrawnIcon([](QPainter& p) {
         QPainterPath heart;
         heart.moveTo(8, 14);
         heart.cubicTo(1, 9, 1, 3, 5, 3);
@@ -142,7 +123,7 @@ QIcon FavouriteIcon()
 
 QIcon WonIcon()
 {
-    return Painted([](QPainter& p) {
+    return DrawnIcon([](QPainter& p) {
         p.setPen(Pen(QColor(39, 140, 76), 2.2));
         p.drawLine(QPointF(3, 8.5), QPointF(6.5, 12));
         p.drawLine(QPointF(6.5, 12), QPointF(13, 4));
@@ -151,7 +132,7 @@ QIcon WonIcon()
 
 QIcon LostIcon()
 {
-    return Painted([](QPainter& p) {
+    return DrawnIcon([](QPainter& p) {
         p.setPen(Pen(QColor(176, 48, 40), 2.2));
         p.drawLine(QPointF(4, 4), QPointF(12, 12));
         p.drawLine(QPointF(12, 4), QPointF(4, 12));

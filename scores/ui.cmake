@@ -18,4 +18,4 @@ add_library(solvane_scores_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/frmorgfav.cpp ${CMAKE_CURRENT_LIST_DIR}/frmorgfav.ui
 )
 target_include_directories(solvane_scores_ui PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(solvane_scores_ui PUBLIC solvane_scores solvane_settings Qt6::Widgets Qt6::Charts)
+target_link_libraries(solvane_scores_ui PUBLIC solvane_scores solvane_settings solvane_art Qt6::Widgets Qt6::Charts)
