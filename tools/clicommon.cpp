@@ -2,8 +2,39 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <iostream>
 
 namespace solvane::cli {
+
+const char* const kUsage =
+    "usage: solvane-cli deal GAME NUMBER\n"
+    "       solvane-cli deal --rules gOrder,gBase,gCards,hOrder,hSpace,hPiles,hAk,hMulti,rPiles,rCards NUMBER\n"
+    "       solvane-cli games\n"
+    "       solvane-cli report\n"
+    "       solvane-cli record GAME NUMBER TIME MOVES SCORE WON [PLAYER]\n"
+    "       solvane-cli solve GAME NUMBER [--autoplay off] [--limit SECONDS]\n"
+    "       solvane-cli solve --range GAME FIRST LAST\n"
+    "       solvane-cli solve --boards FILE\n"
+    "       solvane-cli art DIR\n";
+
+int Dispatch(const Args& args, const Commands& commands)
+{
+    try {
+        if (args.empty())
+            throw UsageError("a command is missing (try --help)");
+        if (args[0] == "--help" || args[0] == "help") {
+            std::cout << kUsage;
+            return 0;
+        }
+        const auto it = commands.find(args[0]);
+        if (it == commands.end())
+            throw UsageError("unknown command: \"" + args[0] + "\"");
+        return it->second(args);
+    } catch (const UsageError& e) {
+        std::cerr << "solvane-cli: " << e.what() << '\n';
+        return kExitUsage;
+    }
+}
 
 double ParseGameNumber(const std::string& text)
 {

@@ -2,6 +2,7 @@
 // Shared pieces of the command-line front end.
 #include "gamerules.h"
 
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -17,6 +18,14 @@ struct UsageError : std::runtime_error {
 };
 
 using Args = std::vector<std::string>;
+using Command = int (*)(const Args&);
+using Commands = std::map<std::string, Command>;
+
+// What --help prints: every command of solvane-cli.
+extern const char* const kUsage;
+
+// Runs the command the first argument names; a refusal is printed as one line.
+int Dispatch(const Args& args, const Commands& commands);
 
 // A game number: a non-negative decimal number.
 double ParseGameNumber(const std::string& text);
