@@ -121,8 +121,10 @@ void cPosition::Push(int loc, int card)
             --emptyPiles_;
     }
     PushCard(loc, card);
-    if (IsFoundationLoc(loc))
+    if (IsFoundationLoc(loc)) {
         ++onFoundations_;
+        foundationCards_ |= CardMask(1) << card;
+    }
     Rehash(loc);
 }
 
@@ -141,8 +143,10 @@ void cPosition::MoveCards(int from, int to, int count)
     const auto& zf1 = Random().z[1][KindOf(from)];
     const auto& zt0 = Random().z[0][KindOf(to)];
     const auto& zt1 = Random().z[1][KindOf(to)];
+    CardMask moved = 0;
     for (int i = 0; i < n; ++i) {
         const int card = cards_[from][first + i];
+        moved |= CardMask(1) << card;
         cards_[to][base + i] = static_cast<uint8_t>(card);
         hash_[0][to] ^= zt0[base + i][card];
         hash_[1][to] ^= zt1[base + i][card];
@@ -157,10 +161,15 @@ void cPosition::MoveCards(int from, int to, int count)
         else if (IsTableauLoc(from))
             ++emptyPiles_;
     }
-    if (IsFoundationLoc(to))
-        onFoundations_ += n;
-    if (IsFoundationLoc(from))
+    // From before to: a card may go from one foundation to another.
+    if (IsFoundationLoc(from)) {
         onFoundations_ -= n;
+        foundationCards_ &= ~moved;
+    }
+    if (IsFoundationLoc(to)) {
+        onFoundations_ += n;
+        foundationCards_ |= moved;
+    }
     Rehash(from);
     Rehash(to);
 }
@@ -179,6 +188,7 @@ void cPosition::Unpack(const PackedPosition& in)
 {
     int k = 0;
     onFoundations_ = emptyCells_ = emptyPiles_ = 0;
+    foundationCards_ = 0;
     total_[0] = total_[1] = 0;
     dirty_ = 0;
     for (int loc = 0; loc < kLocations; ++loc) {
@@ -191,8 +201,11 @@ void cPosition::Unpack(const PackedPosition& in)
             mixed_[c][loc] = Mix(hash_[c][loc] + seed_[c][loc]);
             total_[c] += mixed_[c][loc];
         }
-        if (IsFoundationLoc(loc))
+        if (IsFoundationLoc(loc)) {
             onFoundations_ += len_[loc];
+            for (int i = 0; i < len_[loc]; ++i)
+                foundationCards_ |= CardMask(1) << cards_[loc][i];
+        }
     }
     for (int t = 0; t < rules_->Piles(); ++t)
         emptyPiles_ += len_[t] == 0;

@@ -63,6 +63,8 @@ public:
     int CardAt(int loc, int i) const { return cards_[loc][i]; }
     int Top(int loc) const { return cards_[loc][len_[loc] - 1]; }
     int OnFoundations() const { return onFoundations_; }
+    // The cards on the foundations.
+    CardMask FoundationCards() const { return foundationCards_; }
     bool Won() const { return onFoundations_ == kSolverCards; }
     int EmptyCells() const { return emptyCells_; }
     int EmptyPiles() const { return emptyPiles_; }
@@ -123,6 +125,7 @@ private:
     mutable uint64_t mixed_[2][kLocations];
     mutable uint32_t dirty_ = 0;
     int onFoundations_ = 0;
+    CardMask foundationCards_ = 0;
     int emptyCells_ = 0;
     int emptyPiles_ = 0;
 };

@@ -5,6 +5,7 @@
 #include "mrules.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace solvane {
 
@@ -58,19 +59,24 @@ cSolverRules::cSolverRules(const GameRules& rules, const std::array<int8_t, kSol
     const CardMask* run = table(runOrder, tabWrap);
     const CardMask* fnd = table(fOrder, fWrap);
     std::array<int, kSolverCards> value{};
-    for (int c = 0; c < kSolverCards; ++c)
+    std::array<CardMask, kSolverCards> withValue{};
+    for (int c = 0; c < kSolverCards; ++c) {
         value[c] = suit[c] * kRanks + num[c];
-    for (int l = 0; l < kSolverCards; ++l)
-        for (int u = 0; u < kSolverCards; ++u) {
-            const CardMask bit = CardMask(1) << u;
-            const CardMask v = CardMask(1) << value[u];
-            if (tab && (tab[value[l]] & v))
-                tableau_[l] |= bit;
-            if (run && (run[value[l]] & v))
-                run_[l] |= bit;
-            if (fnd && (fnd[value[l]] & v))
-                foundation_[l] |= bit;
-        }
+        withValue[value[c]] |= CardMask(1) << c;
+    }
+    // The tables speak of card values; the position of picture ids.
+    auto cards = [&](const CardMask* byValue, int lower) {
+        CardMask m = 0;
+        if (byValue)
+            for (CardMask v = byValue[value[lower]]; v != 0; v &= v - 1)
+                m |= withValue[std::countr_zero(v)];
+        return m;
+    };
+    for (int l = 0; l < kSolverCards; ++l) {
+        tableau_[l] = cards(tab, l);
+        run_[l] = cards(run, l);
+        foundation_[l] = cards(fnd, l);
+    }
     for (int c = 0; c < kSolverCards; ++c) {
         if (g.EmptyNum() == kAnyRank || num[c] == g.EmptyNum())
             space_ |= CardMask(1) << c;

@@ -4,25 +4,40 @@ namespace solvane {
 
 namespace {
 constexpr size_t kFirstSlots = size_t(1) << 12;
+constexpr size_t kTrackedSlots = kFirstSlots / 4;
 constexpr size_t kJumpBytes = size_t(24) << 20;
 // Grow beyond three quarters full; refuse beyond nine tenths at the limit.
 constexpr size_t kGrowNum = 3, kGrowDen = 4;
 constexpr size_t kFullNum = 9, kFullDen = 10;
 } // namespace
 
-cTransTable::cTransTable(size_t maxBytes) : maxBytes_(maxBytes) { Reserve(kFirstSlots); }
+cTransTable::cTransTable(size_t maxBytes) : maxBytes_(maxBytes)
+{
+    filled_.reserve(kTrackedSlots);
+    Reserve(kFirstSlots);
+}
 
-size_t cTransTable::Bytes() const { return slots_.capacity() * kEntryBytes; }
+size_t cTransTable::Bytes() const { return slots_.capacity() * kEntryBytes + filled_.capacity() * sizeof(uint32_t); }
 
 void cTransTable::Reserve(size_t slots)
 {
     slots_.assign(slots, Entry{0, 0});
     mask_ = slots - 1;
     size_ = 0;
+    filled_.clear();
+    tracking_ = slots == kFirstSlots;
 }
 
 void cTransTable::Clear()
 {
+    // Most searches are short: emptying their few slots beats clearing the whole table.
+    if (tracking_) {
+        for (uint32_t j : filled_)
+            slots_[j] = Entry{0, 0};
+        filled_.clear();
+        size_ = 0;
+        return;
+    }
     if (slots_.size() != kFirstSlots)
         std::vector<Entry>().swap(slots_);
     Reserve(kFirstSlots);
@@ -75,6 +90,12 @@ cTransTable::Added cTransTable::Add(const PositionKey& key)
     }
     slots_[j] = Entry{a, b};
     ++size_;
+    if (tracking_) {
+        if (filled_.size() < kTrackedSlots)
+            filled_.push_back(static_cast<uint32_t>(j));
+        else
+            tracking_ = false;
+    }
     return Added::New;
 }
 

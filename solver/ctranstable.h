@@ -36,6 +36,10 @@ private:
 
     size_t maxBytes_;
     std::vector<Entry> slots_;
+    // The slots filled since the table was last cleared, while they are few and the table
+    // is at its first size: clearing then empties just those.
+    std::vector<uint32_t> filled_;
+    bool tracking_ = true;
     size_t mask_ = 0;
     size_t size_ = 0;
 };

@@ -31,10 +31,7 @@ int Estimate(const cPosition& p)
 bool SafeFoundationMove(const cPosition& p, const std::vector<SolverMove>& moves, SolverMove& safe)
 {
     const cSolverRules& r = p.Rules();
-    CardMask up = 0;
-    for (int f = 0; f < kSolverFoundations; ++f)
-        for (int i = 0; i < p.Len(kFoundationLoc + f); ++i)
-            up |= CardMask(1) << p.CardAt(kFoundationLoc + f, i);
+    const CardMask up = p.FoundationCards();
     for (const SolverMove& m : moves) {
         if (!IsFoundationLoc(m.to) || IsFoundationLoc(m.from))
             continue;

@@ -2,6 +2,7 @@
 // random positions from random play, the same legal moves and the same resulting boards,
 // autoplay chains included, and the estimates of moves not yet made.
 #include "cmoveestimate.h"
+#include "ctranstable.h"
 #include "mheuristic.h"
 #include "solvertest.h"
 
@@ -74,9 +75,11 @@ TEST(SolverMoves, SameMovesAndSameBoardsAsTheEngine)
                 cPosition fresh(compiled);
                 ASSERT_FALSE(LoadPosition(b, fresh).has_value());
                 ASSERT_EQ(fresh.Key(), q.Key());
+                ASSERT_EQ(fresh.FoundationCards(), q.FoundationCards());
                 q.Undo(sm, chain, n);
                 ASSERT_EQ(LayoutOf(q), LayoutOf(p));
                 ASSERT_EQ(q.Key(), p.Key());
+                ASSERT_EQ(q.FoundationCards(), p.FoundationCards());
                 ++compared;
             }
             if (legal.empty())
@@ -166,4 +169,21 @@ TEST(SolverKey, InterchangeablePilesShareAFingerprintOnlyWhenTheRulesAllow)
     const cSolverRules suitOn = cSolverRules::FromBoard(freecell, a, true);
     EXPECT_TRUE(suitOn.Interchangeable());
     EXPECT_EQ(keyOf(suitOn, withCells), keyOf(suitOn, swapped));
+}
+
+TEST(SolverTable, ClearedTablesForgetEveryPosition)
+{
+    // Small fills are emptied slot by slot, large ones (past the first size) as a whole.
+    for (const uint64_t count : {10ULL, 1000ULL, 1025ULL, 5000ULL, 100000ULL}) {
+        cTransTable table(size_t(64) << 20);
+        auto key = [](uint64_t i) { return PositionKey{i * 0x9e3779b97f4a7c15ULL, ~i}; };
+        for (int round = 0; round < 3; ++round) {
+            for (uint64_t i = 0; i < count; ++i)
+                ASSERT_EQ(table.Add(key(i)), cTransTable::Added::New) << count << " keys, round " << round;
+            ASSERT_EQ(table.Add(key(count / 2)), cTransTable::Added::Known);
+            EXPECT_EQ(table.Size(), count);
+            table.Clear();
+            EXPECT_EQ(table.Size(), 0u);
+        }
+    }
 }
