@@ -1,12 +1,10 @@
 #pragma once
 // The estimate of the positions single moves lead to, worked out without making them:
-// a move changes at most two tableau piles, and each pile's share of the estimate is
-// counted bottom up, so the state after every card of a pile tells what a pile would
-// add once cards are taken off its top or laid on it. Only for play without autoplay,
-// where a move changes nothing but its two places.
+// a move changes at most two tableau piles, and the position counts every pile bottom up,
+// so its count below any depth tells what a pile would add once cards are taken off its
+// top or laid on it. Only for play without autoplay, where a move changes nothing but its
+// two places.
 #include "cposition.h"
-
-#include <cstdint>
 
 namespace solvane {
 
@@ -19,11 +17,7 @@ public:
 
 private:
     const cPosition& p_;
-    // For every tableau pile and every number of cards from its bottom: the blockers
-    // counted so far and the lowest rise met so far.
-    uint8_t blockers_[kSolverPiles][kSolverCards + 1];
-    int8_t lowest_[kSolverPiles][kSolverCards + 1];
-    int piles_ = 0;
+    int blockers_ = 0;
     int cellsUsed_ = 0;
 };
 

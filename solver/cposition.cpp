@@ -65,6 +65,10 @@ int KindOf(int loc)
 cPosition::cPosition(const cSolverRules& rules) : rules_(&rules)
 {
     const Tables& t = Random();
+    for (int t = 0; t < kSolverPiles; ++t) {
+        blockers_[t][0] = 0;
+        lowest_[t][0] = static_cast<int8_t>(kNoRise);
+    }
     for (int loc = 0; loc < kLocations; ++loc) {
         len_[loc] = 0;
         for (int c = 0; c < 2; ++c) {
@@ -85,12 +89,23 @@ cPosition::cPosition(const cSolverRules& rules) : rules_(&rules)
     emptyPiles_ = rules.Piles();
 }
 
+void cPosition::CountOnPile(int t, int depth, int card)
+{
+    int blockers = blockers_[t][depth];
+    int lowest = lowest_[t][depth];
+    CountCard(rules_->Rise(card), blockers, lowest);
+    blockers_[t][depth + 1] = static_cast<uint8_t>(blockers);
+    lowest_[t][depth + 1] = static_cast<int8_t>(lowest);
+}
+
 void cPosition::PushCard(int loc, int card)
 {
     const Tables& t = Random();
     const int kind = KindOf(loc);
     const int depth = len_[loc];
     cards_[loc][depth] = static_cast<uint8_t>(card);
+    if (IsTableauLoc(loc))
+        CountOnPile(loc, depth, card);
     hash_[0][loc] ^= t.z[0][kind][depth][card];
     hash_[1][loc] ^= t.z[1][kind][depth][card];
     len_[loc] = static_cast<uint8_t>(depth + 1);
@@ -148,6 +163,8 @@ void cPosition::MoveCards(int from, int to, int count)
         const int card = cards_[from][first + i];
         moved |= CardMask(1) << card;
         cards_[to][base + i] = static_cast<uint8_t>(card);
+        if (IsTableauLoc(to))
+            CountOnPile(to, base + i, card);
         hash_[0][to] ^= zt0[base + i][card];
         hash_[1][to] ^= zt1[base + i][card];
         hash_[0][from] ^= zf0[first + i][card];

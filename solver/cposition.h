@@ -34,6 +34,19 @@ struct AutoMove {
     uint8_t to = 0;
 };
 
+// Lower than the rise of any card: where the count of a pile starts.
+constexpr int kNoRise = 99;
+
+// Counts one card more on a pile, bottom up: it blocks when it must reach the foundations
+// after a card below it.
+inline void CountCard(int rise, int& blockers, int& lowest)
+{
+    if (rise > lowest)
+        ++blockers;
+    else
+        lowest = rise;
+}
+
 // The longest autoplay chain: every card once.
 constexpr int kMaxChain = kSolverCards;
 
@@ -62,6 +75,10 @@ public:
     int Len(int loc) const { return len_[loc]; }
     int CardAt(int loc, int i) const { return cards_[loc][i]; }
     int Top(int loc) const { return cards_[loc][len_[loc] - 1]; }
+    // Over the `depth` bottom cards of a tableau pile: how many lie on a card that must
+    // reach the foundations before them, and the lowest rise among them.
+    int Blockers(int t, int depth) const { return blockers_[t][depth]; }
+    int LowestRise(int t, int depth) const { return lowest_[t][depth]; }
     int OnFoundations() const { return onFoundations_; }
     // The cards on the foundations.
     CardMask FoundationCards() const { return foundationCards_; }
@@ -108,6 +125,7 @@ public:
 private:
     void MoveCards(int from, int to, int count);
     void PushCard(int loc, int card);
+    void CountOnPile(int t, int depth, int card);
     void Rehash(int loc) { dirty_ |= 1u << loc; }
     void RunAutoplay(AutoMove*& out);
     bool PlayUp(int loc, AutoMove*& out);
@@ -115,6 +133,8 @@ private:
     const cSolverRules* rules_;
     uint8_t cards_[kLocations][kSolverCards];
     uint8_t len_[kLocations];
+    uint8_t blockers_[kSolverPiles][kSolverCards + 1];
+    int8_t lowest_[kSolverPiles][kSolverCards + 1];
     uint64_t hash_[2][kLocations];
     uint64_t seed_[2][kLocations];
     // The fingerprint is the sum of one mixed value per place; `mixedOf_` is the raw hash

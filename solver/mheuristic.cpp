@@ -6,12 +6,7 @@ using namespace estimate;
 
 int PileEstimate(const cPosition& p, int t)
 {
-    const cSolverRules& r = p.Rules();
-    int blockers = 0;
-    int lowest = kNoRise;
-    for (int i = 0; i < p.Len(t); ++i)
-        CountCard(r.Rise(p.CardAt(t, i)), blockers, lowest);
-    return kPerBlocker * blockers;
+    return kPerBlocker * p.Blockers(t, p.Len(t));
 }
 
 int TableEstimate(const cPosition& p)

@@ -13,18 +13,6 @@ namespace estimate {
 constexpr int kPerCardOff = 3;
 constexpr int kPerBlocker = 2;
 constexpr int kPerCellUsed = 1;
-// Lower than the rise of any card: what a pile starts from.
-constexpr int kNoRise = 99;
-
-// Counts one card more on a pile, bottom up: it blocks when it must reach the foundations
-// after a card below it.
-inline void CountCard(int rise, int& blockers, int& lowest)
-{
-    if (rise > lowest)
-        ++blockers;
-    else
-        lowest = rise;
-}
 } // namespace estimate
 
 // A rough count of the moves still needed: cards off the foundations, cards lying on a

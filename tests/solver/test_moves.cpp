@@ -25,6 +25,23 @@ std::set<EngineMove> SolverMoves(const cPosition& p)
     return named;
 }
 
+// The estimate counted afresh from the cards: every card off the foundations, every card
+// of a pile lying on one that must reach the foundations first, every occupied cell.
+int FreshEstimate(const cPosition& p)
+{
+    const cSolverRules& r = p.Rules();
+    int e = estimate::kPerCardOff * (kSolverCards - p.OnFoundations()) +
+            estimate::kPerCellUsed * (r.Cells() - p.EmptyCells());
+    for (int t = 0; t < r.Piles(); ++t)
+        for (int i = 0; i < p.Len(t); ++i)
+            for (int j = 0; j < i; ++j)
+                if (r.Rise(p.CardAt(t, i)) > r.Rise(p.CardAt(t, j))) {
+                    e += estimate::kPerBlocker;
+                    break;
+                }
+    return e;
+}
+
 SolverMove Find(const cPosition& p, const EngineMove& m)
 {
     std::vector<SolverMove> moves;
@@ -68,6 +85,7 @@ TEST(SolverMoves, SameMovesAndSameBoardsAsTheEngine)
                 chains += n;
                 ASSERT_EQ(LayoutOf(q), LayoutOf(b)) << "rules " << FormatRules(rules);
                 // The estimate worked out ahead of the move is the one of the position reached.
+                ASSERT_EQ(Estimate(q), FreshEstimate(q)) << "rules " << FormatRules(rules);
                 if (!host.autoplay) {
                     ASSERT_EQ(cMoveEstimate(p).After(sm), Estimate(q)) << "rules " << FormatRules(rules);
                 }
