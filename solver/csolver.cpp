@@ -197,7 +197,7 @@ bool cSolver::Dashes()
 
 size_t cSolver::PathBytes() const
 {
-    return frames_.capacity() * sizeof(Frame) + moves_.capacity() * sizeof(SolverMove) +
+    return frames_.capacity() * sizeof(Frame) + moves_.capacity() * sizeof(Ranked) +
            chain_.capacity() * sizeof(AutoMove);
 }
 
@@ -242,42 +242,46 @@ int cSolver::Score(const SolverMove& m, CardMask wanted) const
     return s;
 }
 
-void cSolver::Order(std::vector<SolverMove>& moves, int kw)
+void cSolver::Rank(const std::vector<SolverMove>& moves, int kw)
 {
-    scored_.clear();
+    ranked_.clear();
     const CardMask wanted = p_.FoundationWants();
     if (kw != 0 && !p_.Rules().Autoplay()) {
         // Without autoplay a move changes two places only, so its estimate needs no move made.
         const cMoveEstimate after(p_);
         for (const SolverMove& m : moves)
-            scored_.push_back({Score(m, wanted) - kw * after.After(m), m});
+            ranked_.push_back({Score(m, wanted) - kw * after.After(m), m});
     } else if (kw != 0) {
         AutoMove chain[kMaxChain];
         for (const SolverMove& m : moves) {
             const int n = p_.Apply(m, chain);
             const int e = Estimate(p_);
             p_.Undo(m, chain, n);
-            scored_.push_back({Score(m, wanted) - kw * e, m});
+            ranked_.push_back({Score(m, wanted) - kw * e, m});
         }
     } else {
         for (const SolverMove& m : moves)
-            scored_.push_back({Score(m, wanted), m});
+            ranked_.push_back({Score(m, wanted), m});
     }
     if (noise_ != 0)
-        for (auto& item : scored_) {
+        for (Ranked& r : ranked_) {
             noiseState_ = noiseState_ * 6364136223846793005ULL + 1442695040888963407ULL;
-            item.first += static_cast<int>((noiseState_ >> 33) % (2 * noise_ + 1)) - noise_;
+            r.score += static_cast<int>((noiseState_ >> 33) % (2 * noise_ + 1)) - noise_;
         }
-    // Insertion sort: the lists are short, and equal scores keep their order.
-    for (size_t i = 1; i < scored_.size(); ++i) {
-        const auto item = scored_[i];
-        size_t j = i;
-        for (; j > 0 && scored_[j - 1].first < item.first; --j)
-            scored_[j] = scored_[j - 1];
-        scored_[j] = item;
-    }
-    for (size_t i = 0; i < moves.size(); ++i)
-        moves[i] = scored_[i].second;
+}
+
+SolverMove cSolver::TakeBest(Frame& f)
+{
+    // Picked one at a time: a dash mostly goes on with the first move it tries.
+    uint32_t best = f.next;
+    for (uint32_t i = f.next + 1; i < f.movesEnd; ++i)
+        if (moves_[i].score > moves_[best].score)
+            best = i;
+    const Ranked r = moves_[best];
+    // The others keep their order, so that equal scores are tried in the order listed.
+    std::copy_backward(moves_.begin() + f.next, moves_.begin() + best, moves_.begin() + best + 1);
+    moves_[f.next++] = r;
+    return r.move;
 }
 
 bool cSolver::PushFrame(const Pass& pass, bool root)
@@ -289,21 +293,20 @@ bool cSolver::PushFrame(const Pass& pass, bool root)
     filter.every = root && p_.Rules().Autoplay() && AutoplayPending(p_);
     GenerateMoves(p_, filter, scratch_);
     SolverMove forced;
-    if (!pass.complete && !p_.Rules().Autoplay() && SafeFoundationMove(p_, scratch_, forced)) {
-        scratch_.assign(1, forced);
-    } else {
-        Order(scratch_, pass.estimateWeight);
-    }
+    if (!pass.complete && !p_.Rules().Autoplay() && SafeFoundationMove(p_, scratch_, forced))
+        ranked_.assign(1, {0, forced});
+    else
+        Rank(scratch_, pass.estimateWeight);
     const size_t budget = limits_.bytes / kPathShareDen;
     const size_t framesBytes = frames_.capacity() * sizeof(Frame);
     const size_t chainBytes = chain_.capacity() * sizeof(AutoMove);
-    if (!Room(moves_, scratch_.size(), framesBytes + chainBytes, budget) ||
-        !Room(frames_, 1, moves_.capacity() * sizeof(SolverMove) + chainBytes, budget) ||
-        !Room(chain_, kMaxChain, moves_.capacity() * sizeof(SolverMove) + frames_.capacity() * sizeof(Frame), budget))
+    if (!Room(moves_, ranked_.size(), framesBytes + chainBytes, budget) ||
+        !Room(frames_, 1, moves_.capacity() * sizeof(Ranked) + chainBytes, budget) ||
+        !Room(chain_, kMaxChain, moves_.capacity() * sizeof(Ranked) + frames_.capacity() * sizeof(Frame), budget))
         return false;
     Frame f;
     f.movesBegin = static_cast<uint32_t>(moves_.size());
-    moves_.insert(moves_.end(), scratch_.begin(), scratch_.end());
+    moves_.insert(moves_.end(), ranked_.begin(), ranked_.end());
     f.movesEnd = static_cast<uint32_t>(moves_.size());
     f.next = f.movesBegin;
     frames_.push_back(f);
@@ -337,7 +340,7 @@ cSolver::Outcome cSolver::RunPass(const Pass& pass)
             chain_.resize(parent.chainBegin);
             continue;
         }
-        const SolverMove m = moves_[f.next++];
+        const SolverMove m = TakeBest(f);
         const int n = p_.Apply(m, chain);
         ++positions_;
         ++passPositions_;

@@ -9,7 +9,6 @@
 #include "searchoutcome.h"
 
 #include <chrono>
-#include <utility>
 #include <vector>
 
 namespace solvane {
@@ -53,7 +52,10 @@ private:
     void Shorten();
     bool PushFrame(const Pass& pass, bool root);
     bool Dashes();
-    void Order(std::vector<SolverMove>& moves, int estimateWeight);
+    // Scores the moves into ranked_, the better the higher.
+    void Rank(const std::vector<SolverMove>& moves, int estimateWeight);
+    // The frame's best move not yet tried.
+    SolverMove TakeBest(Frame& f);
     int Score(const SolverMove& m, CardMask wanted) const;
     Outcome Check();
     size_t PathBytes() const;
@@ -64,10 +66,15 @@ private:
     cTransTable table_;
     std::chrono::steady_clock::time_point deadline_;
     std::vector<Frame> frames_;
-    std::vector<SolverMove> moves_;
+    struct Ranked {
+        int score;
+        SolverMove move;
+    };
+    // The moves of every frame of the path.
+    std::vector<Ranked> moves_;
     std::vector<AutoMove> chain_;
     std::vector<SolverMove> scratch_;
-    std::vector<std::pair<int, SolverMove>> scored_;
+    std::vector<Ranked> ranked_;
     std::vector<SolverMove> solution_;
     int noise_ = 0;
     uint64_t noiseState_ = 0;
