@@ -68,6 +68,7 @@ cPosition::cPosition(const cSolverRules& rules) : rules_(&rules)
     for (int t = 0; t < kSolverPiles; ++t) {
         blockers_[t][0] = 0;
         lowest_[t][0] = static_cast<int8_t>(kNoRise);
+        run_[t][0] = 0;
     }
     for (int loc = 0; loc < kLocations; ++loc) {
         len_[loc] = 0;
@@ -96,6 +97,8 @@ void cPosition::CountOnPile(int t, int depth, int card)
     CountCard(rules_->Rise(card), blockers, lowest);
     blockers_[t][depth + 1] = static_cast<uint8_t>(blockers);
     lowest_[t][depth + 1] = static_cast<int8_t>(lowest);
+    const bool onRun = depth > 0 && rules_->FitsRun(cards_[t][depth - 1], card);
+    run_[t][depth + 1] = static_cast<uint8_t>(onRun ? run_[t][depth] + 1 : 1);
 }
 
 void cPosition::PushCard(int loc, int card)

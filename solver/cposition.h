@@ -79,6 +79,8 @@ public:
     // reach the foundations before them, and the lowest rise among them.
     int Blockers(int t, int depth) const { return blockers_[t][depth]; }
     int LowestRise(int t, int depth) const { return lowest_[t][depth]; }
+    // How many cards on top of a tableau pile form a run that could move as one.
+    int TopRun(int t) const { return run_[t][len_[t]]; }
     int OnFoundations() const { return onFoundations_; }
     // The cards on the foundations.
     CardMask FoundationCards() const { return foundationCards_; }
@@ -135,6 +137,8 @@ private:
     uint8_t len_[kLocations];
     uint8_t blockers_[kSolverPiles][kSolverCards + 1];
     int8_t lowest_[kSolverPiles][kSolverCards + 1];
+    // The run ending at each depth.
+    uint8_t run_[kSolverPiles][kSolverCards + 1];
     uint64_t hash_[2][kLocations];
     uint64_t seed_[2][kLocations];
     // The fingerprint is the sum of one mixed value per place; `mixedOf_` is the raw hash

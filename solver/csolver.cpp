@@ -284,6 +284,18 @@ SolverMove cSolver::TakeBest(Frame& f)
     return r.move;
 }
 
+void cSolver::DropWayBack(const Frame& parent)
+{
+    // Without a chain, the cards that just moved going back make the position of the
+    // frame below, which the table holds already: no need to try it.
+    if (parent.chainLength != 0)
+        return;
+    const SolverMove back{parent.applied.to, parent.applied.from, parent.applied.count};
+    const auto it = std::find(scratch_.begin(), scratch_.end(), back);
+    if (it != scratch_.end())
+        scratch_.erase(it);
+}
+
 bool cSolver::PushFrame(const Pass& pass, bool root)
 {
     scratch_.clear();
@@ -292,6 +304,8 @@ bool cSolver::PushFrame(const Pass& pass, bool root)
     // Before the first move, a move that changes nothing can still set autoplay off.
     filter.every = root && p_.Rules().Autoplay() && AutoplayPending(p_);
     GenerateMoves(p_, filter, scratch_);
+    if (!root)
+        DropWayBack(frames_.back());
     SolverMove forced;
     if (!pass.complete && !p_.Rules().Autoplay() && SafeFoundationMove(p_, scratch_, forced))
         ranked_.assign(1, {0, forced});

@@ -51,6 +51,8 @@ private:
     // Replaces stretches of the solution by single moves that reach the same position.
     void Shorten();
     bool PushFrame(const Pass& pass, bool root);
+    // Leaves out of scratch_ the move that takes back the parent frame's move.
+    void DropWayBack(const Frame& parent);
     bool Dashes();
     // Scores the moves into ranked_, the better the higher.
     void Rank(const std::vector<SolverMove>& moves, int estimateWeight);

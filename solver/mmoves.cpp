@@ -1,5 +1,6 @@
 #include "mmoves.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace solvane {
@@ -10,9 +11,6 @@ public:
     Generator(const cPosition& p, const MoveFilter& f, std::vector<SolverMove>& out)
         : p_(p), r_(p.Rules()), out_(out), reduce_(!f.every && p.Rules().Interchangeable())
     {
-        for (int t = 0; t < r_.Piles(); ++t)
-            if (p_.Len(t) == 0 && firstEmptyPile_ < 0)
-                firstEmptyPile_ = t;
         for (int c = 0; c < r_.Cells(); ++c)
             if (p_.Len(kCellLoc + c) == 0 && firstEmptyCell_ < 0)
                 firstEmptyCell_ = c;
@@ -24,6 +22,8 @@ public:
         // fills a space, asked card by card.
         for (int u = 0; u < r_.Piles(); ++u) {
             if (p_.Len(u) == 0) {
+                if (emptyPiles_ == 0)
+                    firstEmptyPile_ = u;
                 emptyPiles_ |= 1u << u;
                 continue;
             }
@@ -38,9 +38,8 @@ public:
             r_.MultiMove() ? cSolverRules::Capacity(p_.EmptyCells(), p_.EmptyPiles()) : 0;
         for (int t = 0; t < r_.Piles(); ++t) {
             const int n = p_.Len(t);
-            for (int k = 0; k < n; ++k) {
-                if (k > 0 && (k > capacity || !r_.FitsRun(p_.CardAt(t, n - 1 - k), p_.CardAt(t, n - k))))
-                    break;
+            const int longest = std::min(p_.TopRun(t) - 1, capacity);
+            for (int k = 0; k <= longest; ++k) {
                 const int card = p_.CardAt(t, n - 1 - k);
                 ToTableau(t, k, card, k == n - 1);
                 if (k == 0) {
@@ -103,13 +102,16 @@ private:
 
     void ToCells(int from)
     {
+        if (reduce_) {
+            // Any empty cell is as good as the first.
+            if (firstEmptyCell_ >= 0 && kCellLoc + firstEmptyCell_ != from)
+                Add(from, kCellLoc + firstEmptyCell_, 0);
+            return;
+        }
         for (int c = 0; c < r_.Cells(); ++c) {
             const int loc = kCellLoc + c;
-            if (loc == from || p_.Len(loc) != 0)
-                continue;
-            if (reduce_ && c != firstEmptyCell_)
-                continue;
-            Add(from, loc, 0);
+            if (loc != from && p_.Len(loc) == 0)
+                Add(from, loc, 0);
         }
     }
 

@@ -86,6 +86,8 @@ TEST(SolverMoves, SameMovesAndSameBoardsAsTheEngine)
                 ASSERT_EQ(LayoutOf(q), LayoutOf(b)) << "rules " << FormatRules(rules);
                 // The estimate worked out ahead of the move is the one of the position reached.
                 ASSERT_EQ(Estimate(q), FreshEstimate(q)) << "rules " << FormatRules(rules);
+                // What the position keeps of its piles as cards move serves the next moves too.
+                ASSERT_EQ(SolverMoves(q), EngineMoves(b)) << "rules " << FormatRules(rules);
                 if (!host.autoplay) {
                     ASSERT_EQ(cMoveEstimate(p).After(sm), Estimate(q)) << "rules " << FormatRules(rules);
                 }
