@@ -304,7 +304,8 @@ bool cSolver::PushFrame(const Pass& pass, bool root)
     // Before the first move, a move that changes nothing can still set autoplay off.
     filter.every = root && p_.Rules().Autoplay() && AutoplayPending(p_);
     GenerateMoves(p_, filter, scratch_);
-    if (!root)
+    // The start may still have autoplay to do, so going back there can lead elsewhere.
+    if (!root && (frames_.size() > 1 || !p_.Rules().Autoplay()))
         DropWayBack(frames_.back());
     SolverMove forced;
     if (!pass.complete && !p_.Rules().Autoplay() && SafeFoundationMove(p_, scratch_, forced))
