@@ -1,7 +1,9 @@
-// solvane-cli-qt: the commands of solvane-cli that need Qt (the stores, the art); solvane-cli
-// hands them over, with its own arguments.
+// solvane-cli-qt: solvane-cli with the commands that need Qt (the stores, the art), which
+// solvane-cli hands over with its own arguments. It knows every other command too.
 #include "cliart.h"
 #include "clicommon.h"
+#include "clideal.h"
+#include "clisolve.h"
 #include "clistore.h"
 
 using namespace solvane::cli;
@@ -9,7 +11,8 @@ using namespace solvane::cli;
 int main(int argc, char** argv)
 {
     const Commands commands = {
-        {"games", RunGames}, {"report", RunReport}, {"record", RunRecord}, {"art", RunArt},
+        {"deal", RunDeal},     {"solve", RunSolve},   {"games", RunGames},
+        {"report", RunReport}, {"record", RunRecord}, {"art", RunArt},
     };
     return Dispatch(Args(argv + 1, argv + argc), commands);
 }

@@ -1,0 +1,26 @@
+# A copy of solvane-cli in a folder of its own, with no search path for programs.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+file(COPY ${CLI} DESTINATION ${WORK})
+get_filename_component(name ${CLI} NAME)
+set(alone ${WORK}/${name})
+set(ENV{PATH} "")
+
+execute_process(COMMAND ${alone} deal Freecell 1 OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^Foundations:")
+  message(FATAL_ERROR "deal on its own: status ${rc}, printed: ${out}")
+endif()
+execute_process(COMMAND ${alone} solve Freecell 1 --autoplay off OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^winnable [0-9]+\n")
+  message(FATAL_ERROR "solve on its own: status ${rc}, printed: ${out}")
+endif()
+
+foreach(command games report art)
+  execute_process(COMMAND ${alone} ${command} ${WORK}/art
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  string(REGEX MATCHALL "\n" lines "${err}")
+  list(LENGTH lines n)
+  if(NOT rc EQUAL 1 OR NOT n EQUAL 1 OR NOT err MATCHES "solvane-cli-qt")
+    message(FATAL_ERROR "${command} without solvane-cli-qt: status ${rc}, error output: ${err}")
+  endif()
+endforeach()
