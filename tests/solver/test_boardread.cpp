@@ -49,7 +49,9 @@ TEST(BoardRead, DealTextReadsBackToTheSameBoard)
         const auto why = ReadBoard(text, c.rules, set);
         ASSERT_FALSE(why.has_value()) << c.file << ": " << *why;
         EXPECT_EQ(BoardText(set.Board()), text) << c.file;
-        cPosition p(cSolverRules::FromBoard(c.rules, set.Board(), false));
+        // The position keeps a pointer to its rules, so they must outlive it.
+        const cSolverRules compiled = cSolverRules::FromBoard(c.rules, set.Board(), false);
+        cPosition p(compiled);
         EXPECT_FALSE(LoadPosition(set.Board(), p).has_value());
     }
 }
