@@ -16,6 +16,9 @@ namespace solvane {
 namespace {
 // How often the clock and the cancel flag are read, in positions.
 constexpr uint64_t kCheckEvery = 1024;
+// The search stops this share of the time limit early, so that the answer, with the memory
+// handed back and the clock read only every so often, still comes within the limit.
+constexpr double kStopEarly = 0.02;
 // Shares of the memory limit: the table of positions may take five eighths once grown (and
 // half as much again for a moment while it doubles), the path of the depth-first pass one
 // eighth.
@@ -75,7 +78,7 @@ cSolver::cSolver(const cPosition& start, const SolveLimits& limits)
     : start_(start), p_(start), limits_(limits),
       table_(limits.bytes / kTableShareDen * kTableShareNum)
 {
-    const auto span = std::chrono::duration<double>(limits.seconds);
+    const auto span = std::chrono::duration<double>(limits.seconds * (1 - kStopEarly));
     deadline_ = std::chrono::steady_clock::now() +
                 std::chrono::duration_cast<std::chrono::steady_clock::duration>(span);
 }
