@@ -4,6 +4,7 @@
 #include "cscore.h"
 #include "cscorefile.h"
 #include "iprompt.h"
+#include "silentprompt.h"
 
 #include <QFile>
 #include <QLocale>
@@ -26,12 +27,6 @@ constexpr int kDays = 30;
 constexpr int kHistoryDays = 730;
 constexpr int kRuns = 5;
 
-struct NoPrompt : iPrompt {
-    bool AskYesNo(const QString&, const QString&, Icon) override { return false; }
-    void Inform(const QString&, const QString&, Icon) override {}
-    std::optional<QString> AskSavePath(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<int32_t> AskColor(int32_t) override { return std::nullopt; }
-};
 
 // The best of a few runs, in milliseconds.
 double BestMs(const std::function<void()>& work)
@@ -87,7 +82,7 @@ int main()
     QTemporaryDir dir;
     cData data(std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat), dir.filePath("data"));
     data.EnsureAppDir();
-    NoPrompt prompt;
+    bench::SilentPrompt prompt;
     cScore score(data, prompt);
     const QDateTime now = QDateTime::currentDateTime();
     WriteFiles(data, now);

@@ -11,6 +11,7 @@
 #include "frmplayfav.h"
 #include "frmsesstat.h"
 #include "iprompt.h"
+#include "silentprompt.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,12 +43,6 @@ constexpr double kOpenTarget = 1000;
 constexpr double kFilterTarget = 200;
 constexpr double kFrameTarget = 16;
 
-struct Silent : iPrompt {
-    bool AskYesNo(const QString&, const QString&, Icon) override { return false; }
-    void Inform(const QString&, const QString&, Icon) override {}
-    std::optional<QString> AskSavePath(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<int32_t> AskColor(int32_t) override { return std::nullopt; }
-};
 
 double Ms(const std::function<void()>& work)
 {
@@ -183,7 +178,7 @@ int main(int argc, char** argv)
     cData data(std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat), dir.filePath("data"));
     data.InitCD("Solvane", 5, "qbn.chm");
     data.EnsureAppDir();
-    Silent prompt;
+    bench::SilentPrompt prompt;
     cScore score(data, prompt);
     std::printf("writing %d games over %d players...\n", kRecords, kPlayers);
     WriteHistory(data, QDateTime::currentDateTime());

@@ -73,18 +73,4 @@ QIcon CustomGameIcon()
     });
 }
 
-QIcon PlayerIcon()
-{
-    return DrawnIcon([](QPainter& p) {
-        p.setPen(QPen(QColor(30, 70, 130), 0.8));
-        p.setBrush(QColor(90, 150, 220));
-        p.drawEllipse(QRectF(5, 1.5, 6, 6));
-        QPainterPath body;
-        body.moveTo(2, 15);
-        body.cubicTo(2, 8.5, 14, 8.5, 14, 15);
-        body.closeSubpath();
-        p.drawPath(body);
-    });
-}
-
 } // namespace solvane

@@ -1,6 +1,6 @@
 #pragma once
-// The small pictures of the game lists: a group of games, a standard game, a designed
-// game and a player. Painted at several sizes so they stay sharp on any screen.
+// The small pictures of the game lists: a group of games, a standard game and a designed
+// game. Painted at several sizes so they stay sharp on any screen.
 #include <QIcon>
 
 namespace solvane {
@@ -8,6 +8,5 @@ namespace solvane {
 QIcon GroupIcon();
 QIcon StandardGameIcon();
 QIcon CustomGameIcon();
-QIcon PlayerIcon();
 
 } // namespace solvane

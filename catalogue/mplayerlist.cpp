@@ -1,7 +1,7 @@
 #include "mplayerlist.h"
 
 #include "cdata.h"
-#include "mcatalogueicons.h"
+#include "mdrawnicon.h"
 
 #include <QComboBox>
 

@@ -186,7 +186,7 @@ void frmGameStat::ShowPeriods(int choice)
 void frmGameStat::FillPlayers()
 {
     const cScoreTable& table = score_.Table();
-    const QIcon icon = PersonIcon();
+    const QIcon icon = PlayerIcon();
     const QStringList players = score_.Players();
     QList<QTreeWidgetItem*> rows;
     for (const QString& name : players) {

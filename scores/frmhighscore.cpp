@@ -51,7 +51,7 @@ QIcon CellIcon(Cell cell, const ScoreRecord& r)
 {
     switch (cell) {
     case Cell::Game: return GameIcon();
-    case Cell::Player: return PersonIcon();
+    case Cell::Player: return PlayerIcon();
     case Cell::Status: return r.Won == kWon ? WonIcon() : LostIcon();
     case Cell::Date: return PeriodIcon(); // also keeps the date off the moves before it
     default: return {};
@@ -133,7 +133,7 @@ frmHighScore::frmHighScore(cData& data, cScore& score, QWidget* parent)
     SelectFirstThen(ui->imcGames, data_.CurGName());
     FillGame(ui->imcGames->currentText());
 
-    FillChoices(ui->imcPlayer, score_.Players(), PersonIcon());
+    FillChoices(ui->imcPlayer, score_.Players(), PlayerIcon());
     const int me = ui->imcPlayer->findText(data_.CurPlayer(), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (me >= 0)
         ui->imcPlayer->setCurrentIndex(me);

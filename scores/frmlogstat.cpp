@@ -39,8 +39,8 @@ frmLogStat::frmLogStat(cData& data, cScore& score, QWidget* parent)
     ui->imcGames->addItem(GameIcon(), QStringLiteral("All Games"));
     for (int id = 1; id <= data_.TotalGames(); ++id)
         ui->imcGames->addItem(GameIcon(), data_.GetGName(id));
-    ui->imcPlayer->addItem(PersonIcon(), QStringLiteral("All Players"));
-    FillChoices(ui->imcPlayer, score_.Players(), PersonIcon());
+    ui->imcPlayer->addItem(PlayerIcon(), QStringLiteral("All Players"));
+    FillChoices(ui->imcPlayer, score_.Players(), PlayerIcon());
     for (const PeriodChoice& p : kPeriods)
         ui->imcDate->addItem(PeriodIcon(), QString::fromLatin1(p.Caption), QString::fromLatin1(p.Key));
     ui->imcGames->setCurrentIndex(0);

@@ -34,21 +34,6 @@ QIcon GameIcon()
     });
 }
 
-QIcon PersonIcon()
-{
-    return DrawnIcon([](QPainter& p) {
-        const QColor c(42, 90, 160);
-        p.setPen(Qt::NoPen);
-        p.setBrush(c);
-        p.drawEllipse(QRectF(5, 1.5, 6, 6));
-        QPainterPath body;
-        body.moveTo(2, 15);
-        body.cubicTo(2, 8.5, 14, 8.5, 14, 15);
-        body.closeSubpath();
-        p.drawPath(body);
-    });
-}
-
 QIcon PeriodIcon()
 {
     return DrawnIcon([](QPainter& p) {

@@ -1,11 +1,12 @@
 #pragma once
 // Small icons of the statistics and favourites windows' lists and choices, painted here.
+#include "mdrawnicon.h" // PlayerIcon
+
 #include <QIcon>
 
 namespace solvane {
 
 QIcon GameIcon();      // a card
-QIcon PersonIcon();    // a person
 QIcon PeriodIcon();    // a calendar leaf
 QIcon ScoreIcon();     // a star
 QIcon MovesIcon();     // an arrow

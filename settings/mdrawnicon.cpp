@@ -1,6 +1,7 @@
 #include "mdrawnicon.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 
 namespace solvane {
@@ -24,6 +25,20 @@ QIcon DrawnIcon(const std::function<void(QPainter&)>& draw)
         icon.addPixmap(pm, QIcon::Selected);
     }
     return icon;
+}
+
+QIcon PlayerIcon()
+{
+    return DrawnIcon([](QPainter& p) {
+        p.setPen(QPen(QColor(30, 70, 130), 0.8));
+        p.setBrush(QColor(90, 150, 220));
+        p.drawEllipse(QRectF(5, 1.5, 6, 6));
+        QPainterPath body;
+        body.moveTo(2, 15);
+        body.cubicTo(2, 8.5, 14, 8.5, 14, 15);
+        body.closeSubpath();
+        p.drawPath(body);
+    });
 }
 
 } // namespace solvane

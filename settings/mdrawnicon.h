@@ -13,5 +13,7 @@ constexpr int kIconGrid = 16;
 
 // The icon of a drawing made in 16 x 16 units; selected rows keep its colours.
 QIcon DrawnIcon(const std::function<void(QPainter&)>& draw);
+// A person: the picture of a player wherever players are listed.
+QIcon PlayerIcon();
 
 } // namespace solvane
