@@ -39,8 +39,9 @@ std::optional<QString> cLifecycle::StartGame(const QString& name, const cGameNo&
     // Refuse a game that cannot be loaded before anything of the present game changes.
     if (auto problem = custom_.InitGame(name))
         return problem;
+    leftProblem_.reset();
     if (data_.GameRunning())
-        EndGame(winPending_ ? 1 : 0); // a game whose last card is up was won
+        leftProblem_ = EndGame(winPending_ ? 1 : 0); // a game whose last card is up was won
     if (!player.isEmpty())
         data_.SetCurPlayer(player);
     data_.SetRecent(name);

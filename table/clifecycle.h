@@ -50,6 +50,8 @@ public:
 
     // A win was seen and its dialog is due; the figures stay as they were at the win.
     bool WinPending() const { return winPending_; }
+    // Why the game left behind by the last start could not be recorded, if it could not.
+    const std::optional<QString>& LeftGameProblem() const { return leftProblem_; }
     // The finish dialog calls this when it opens: records the win and clears the table.
     std::optional<QString> FinishWin();
     // Marks the running game as played out by the computer: it is recorded as not won.
@@ -82,6 +84,7 @@ private:
     GameRules rules_;
     int serial_ = 0;
     bool winPending_ = false;
+    std::optional<QString> leftProblem_;
     bool solvedByComputer_ = false;
 };
 

@@ -303,10 +303,14 @@ void frmMain::Open(const QString& window, QWidget* owner)
 bool frmMain::Start(const QString& name, const cGameNo& number, const QString& player)
 {
     PicMain->FinishAnimations();
-    if (auto problem = services_.Lifecycle().StartGame(name, number, player)) {
+    cLifecycle& life = services_.Lifecycle();
+    if (auto problem = life.StartGame(name, number, player)) {
         services_.Prompt().Inform(services_.Data().ProdName(), *problem, iPrompt::Icon::Critical);
         return false;
     }
+    // The new game runs all the same; the player learns that the last one was not kept.
+    if (const auto& lost = life.LeftGameProblem())
+        services_.Prompt().Inform(services_.Data().ProdName(), *lost, iPrompt::Icon::Critical);
     return true;
 }
 

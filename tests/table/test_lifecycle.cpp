@@ -1,6 +1,7 @@
 // The life of one game without a window: start, score, status tick, end and recording.
 #include "testservices.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -90,6 +91,19 @@ TEST(Lifecycle, RestartRecordsTheRunningGameOnceAsLost)
     life.EndGame(0);
     EXPECT_EQ(Recorded(*t), 2);
     EXPECT_FALSE(t.Data().GameRunning());
+}
+
+TEST(Lifecycle, AGameLeftThatCannotBeRecordedIsSaid)
+{
+    TestServices t;
+    cLifecycle& life = t->Lifecycle();
+    ASSERT_FALSE(life.StartGame("Freecell", cGameNo(9)));
+    EXPECT_FALSE(life.LeftGameProblem());
+    // A folder where the score file should be: the record cannot be appended.
+    ASSERT_TRUE(QDir().mkpath(t->Score().ScoreFilePath(t.Data().CurPlayer())));
+    ASSERT_FALSE(life.StartGame("Freecell", cGameNo(10)));
+    EXPECT_TRUE(life.LeftGameProblem());
+    EXPECT_TRUE(t.Data().GameRunning());
 }
 
 TEST(Lifecycle, ADamagedGameFileIsRefusedAndTheGameGoesOn)
