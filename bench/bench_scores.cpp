@@ -27,7 +27,6 @@ constexpr int kDays = 30;
 constexpr int kHistoryDays = 730;
 constexpr int kRuns = 5;
 
-
 // The best of a few runs, in milliseconds.
 double BestMs(const std::function<void()>& work)
 {

@@ -43,7 +43,6 @@ constexpr double kOpenTarget = 1000;
 constexpr double kFilterTarget = 200;
 constexpr double kFrameTarget = 16;
 
-
 double Ms(const std::function<void()>& work)
 {
     const auto t0 = std::chrono::steady_clock::now();

@@ -20,7 +20,7 @@ class frmChoose : public QDialog {
 public:
     frmChoose(cData& data, iPrompt& prompt, GameStarter starter, QWidget* parent = nullptr);
 
-    // The largest number plus one: 10 to the power of the range setting.
+    // The excluded upper end of the range: 10 to the power of the range setting, minus 1.
     static double RangeEnd(int rangeIndex);
     // The range end as the window shows it, with group separators ("99,999").
     static QString RangeText(double end);
