@@ -1,5 +1,7 @@
 #include "scorefixture.h"
 
+#include "filesizelimit.h"
+
 #include <QDir>
 
 using namespace solvane;
@@ -184,4 +186,48 @@ TEST_F(ScoreFiles, TheSessionListKeepsFinishedGamesWithoutDates)
     score.OpenAllScore();
     score.CloseScore();
     EXPECT_EQ(score.SesTop(), 2); // never cleared during a run
+}
+
+TEST_F(ScoreFiles, AppendingAfterALoneCarriageReturnKeepsTheLineBeforeReadable)
+{
+    Put("Ann.sre", "\"12/7/2003 6:42:02 PM\",\"Freecell\",1,10,10,10,1\r\n"
+                   "\"12/7/2003 6:42:02 PM\",\"Freecell\",2,10,10,10,1\r");
+    Current("Forecell", cGameNo(3), 20, 20, 20);
+    ASSERT_FALSE(score.AddScore(kLost));
+    EXPECT_EQ(Read("Ann.sre"), "\"12/7/2003 6:42:02 PM\",\"Freecell\",1,10,10,10,1\r\n"
+                               "\"12/7/2003 6:42:02 PM\",\"Freecell\",2,10,10,10,1\r\n"
+                               "\"12/7/2003 6:42:02 PM\",\"Forecell\",3,20,20,20,0\r\n");
+    ASSERT_TRUE(score.OpenScore("Ann"));
+    EXPECT_EQ(score.ScoreTop(), 3);
+    EXPECT_EQ(score.SkippedLines(), 0);
+}
+
+
+TEST_F(ScoreFiles, AFailedAppendLeavesTheFileByteForByteAndSaysWhy)
+{
+    const QByteArray before = "\"12/7/2003 6:42:02 PM\",\"Freecell\",1,10,10,10,1\r\n";
+    Put("Ann.sre", before);
+    Current("Forecell", cGameNo(3), 20, 20, 20);
+    {
+        // Room for a part of the line only.
+        FileSizeLimit full(rlim_t(before.size() + 10));
+        const auto why = score.AddScore(kLost);
+        ASSERT_TRUE(why.has_value());
+        EXPECT_TRUE(why->contains("File too large")) << why->toStdString();
+        EXPECT_FALSE(why->contains("Unknown error")) << why->toStdString();
+    }
+    EXPECT_EQ(Read("Ann.sre"), before);
+    // The next record follows the good lines directly.
+    ASSERT_FALSE(score.AddScore(kLost));
+    ASSERT_TRUE(score.OpenScore("Ann"));
+    EXPECT_EQ(score.ScoreTop(), 2);
+    EXPECT_EQ(score.SkippedLines(), 0);
+
+    // A score file made for a record that could not be written does not stay behind.
+    d->SetCurPlayer("Bob");
+    {
+        FileSizeLimit full(1);
+        EXPECT_TRUE(score.AddScore(kLost).has_value());
+    }
+    EXPECT_EQ(Read("Bob.sre"), "<missing>");
 }
