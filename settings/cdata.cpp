@@ -2,9 +2,12 @@
 
 #include "ihelpviewer.h"
 #include "isoundplayer.h"
+#include "mwriteall.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -17,6 +20,25 @@ const QString kData = QStringLiteral("Data");
 const QString kUsers = QStringLiteral("Users");
 const QString kRecent = QStringLiteral("Recent");
 const QString kProduct = QStringLiteral("Solvane");
+constexpr int kProbeBytes = 4096;
+
+// The settings store says only that it failed; a file written beside it tells why.
+QString SettingsWriteProblem(const QSettings& store)
+{
+    if (store.status() == QSettings::FormatError)
+        return QStringLiteral("the file is not in the settings format");
+    const QFileInfo where(store.fileName());
+    if (!QDir().mkpath(where.absolutePath()))
+        return QStringLiteral("its folder cannot be made");
+    QFile probe(where.absolutePath() + QStringLiteral("/.solvane-probe-%1").arg(QCoreApplication::applicationPid()));
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return probe.errorString();
+    // About the size of a settings file; a full disk refuses it.
+    const bool written = WriteAll(probe, QByteArray(kProbeBytes, ' '));
+    const QString why = probe.errorString();
+    probe.remove();
+    return written ? QStringLiteral("the file cannot be replaced") : why;
+}
 
 bool ToInt(const QString& text, long long lo, long long hi, long long& out)
 {
@@ -54,6 +76,31 @@ QString cData::DefaultAppDir()
 }
 
 bool cData::EnsureAppDir() const { return QDir().mkpath(appDir_); }
+
+std::optional<QString> cData::Save()
+{
+    // A store keeps its first error for good: after a failed save, a fresh one over the same
+    // file, holding the changes not yet saved, tells whether this save succeeds.
+    if (store_->status() != QSettings::NoError)
+        Renew();
+    store_->sync();
+    if (store_->status() == QSettings::NoError)
+        return std::nullopt;
+    const QString where = QDir::toNativeSeparators(store_->fileName());
+    return QStringLiteral("The settings cannot be saved to %1 (%2).").arg(where, SettingsWriteProblem(*store_));
+}
+
+void cData::Renew()
+{
+    auto fresh = std::make_unique<QSettings>(store_->fileName(), store_->format());
+    for (const QString& key : fresh->allKeys())
+        if (!store_->contains(key))
+            fresh->remove(key);
+    for (const QString& key : store_->allKeys())
+        if (fresh->value(key) != store_->value(key))
+            fresh->setValue(key, store_->value(key));
+    store_ = std::move(fresh);
+}
 
 void cData::InitCD(const QString& prodName, int games, const QString& helpFile)
 {

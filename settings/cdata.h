@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QSettings>
@@ -48,6 +49,9 @@ public:
     QString AppDir() const { return appDir_; }
     // Creates the data folder when it does not exist; false when that failed.
     bool EnsureAppDir() const;
+    // Writes the changed settings out now; the reason when they cannot be saved (the
+    // changes still hold for this run).
+    std::optional<QString> Save();
 
     SOLVANE_SETTING(Autoplay, 1)
     SOLVANE_SETTING(ShowToolbar, 1)
@@ -131,6 +135,8 @@ private:
     QString Read(const QString& section, const QString& key) const;
     void Write(const QString& section, const QString& key, const QString& value);
     static QString DefaultAppDir();
+    // Replaces the store by a fresh one over the same file with the same values.
+    void Renew();
 
     std::unique_ptr<QSettings> store_;
     QString appDir_;

@@ -304,6 +304,8 @@ void frmCustomize::cmdClearRecentClick()
     if (!prompt_.AskYesNo(title, kClearRecentQuestion, iPrompt::Icon::Question))
         return;
     data_.ClearRecent();
+    if (auto why = data_.Save())
+        return prompt_.Inform(title, *why, iPrompt::Icon::Critical);
     ui->cmdClearRecent->setEnabled(false);
     prompt_.Inform(title, kRecentCleared, iPrompt::Icon::Information);
 }

@@ -105,6 +105,9 @@ void frmPlayers::cmdSelectClick()
     if (name.isEmpty())
         return;
     data_.SetCurPlayer(name);
+    // The choice holds for this run; the player learns it will not be kept.
+    if (auto why = data_.Save())
+        prompt_.Inform(data_.ProdName(), *why, iPrompt::Icon::Critical);
     accept();
 }
 

@@ -59,6 +59,10 @@ std::optional<QString> AddPlayer(cData& data, const QString& name)
     if (slot == 0)
         return QStringLiteral("Maximum %1 Players Only!").arg(kMaxPlayers);
     data.SetPlayer(slot, name, false);
+    if (auto why = data.Save()) {
+        data.SetPlayer(slot, QString(), false); // a player never saved is no player
+        return why;
+    }
     return std::nullopt;
 }
 
@@ -81,7 +85,16 @@ std::optional<QString> RenamePlayer(cData& data, const cScore& score, const QStr
         if (!file.rename(*to))
             return QStringLiteral("The score file %1 could not be renamed (%2).").arg(Native(*from), file.errorString());
     }
-    data.SetPlayer(slot, newName, data.CurPlayer() == oldName);
+    const QString current = data.CurPlayer();
+    data.SetPlayer(slot, newName, current == oldName);
+    if (auto why = data.Save()) {
+        // The stored name stays the old one, so the player and the file go back to it.
+        data.SetPlayer(slot, oldName, false);
+        data.SetCurPlayer(current);
+        if (from && QFile::exists(*to))
+            QFile::rename(*to, *from);
+        return why;
+    }
     return std::nullopt;
 }
 
@@ -90,8 +103,17 @@ std::optional<QString> DeletePlayer(cData& data, const cScore& score, const QStr
     const int slot = FindPlayerSlot(data, name);
     if (slot == 0)
         return std::nullopt;
+    QStringList before;
+    for (int s = 1; s <= kMaxPlayers; ++s)
+        before << data.GetPlayer(s);
     data.SetPlayer(slot, QString(), false);
     CompactPlayers(data);
+    // The games go only with a player the settings no longer list.
+    if (auto why = data.Save()) {
+        for (int s = 1; s <= kMaxPlayers; ++s)
+            data.SetPlayer(s, before[s - 1], false);
+        return why;
+    }
     const std::optional<QString> path = ScoreFileOf(score, name);
     if (!path || !QFile::exists(*path))
         return std::nullopt;

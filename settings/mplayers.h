@@ -21,6 +21,9 @@ int FreePlayerSlot(const cData& data);
 // Moves the used slots up over the empty ones, keeping their order.
 void CompactPlayers(cData& data);
 
+// Each change is saved at once; when the settings cannot be saved the players stay as they
+// were and the reason comes back.
+
 // Puts the name into the first free slot; the reason when there is none.
 std::optional<QString> AddPlayer(cData& data, const QString& name);
 // Gives the player of the first slot holding oldName the new name, renaming the score file

@@ -146,16 +146,39 @@ int RunRecord(const Args& args)
         throw UsageError("there is no current player to record the game for");
     }
 
-    if (fresh)
-        s.data.SetPlayer(1, kFirstPlayer, true);
-    if (add)
-        s.data.SetPlayer(FreeSlot(s.data), player, false);
+    // The player is registered first, and only once that is saved is the game written; a
+    // game that cannot be written takes the registration back, so neither stays alone.
+    int slot = 0;
+    auto registerPlayer = [&](bool on) {
+        if (fresh) {
+            s.data.SetPlayer(1, on ? kFirstPlayer : QString(), false);
+            s.data.SetCurPlayer(on ? kFirstPlayer : QString());
+        }
+        if (!add)
+            return;
+        if (on)
+            slot = FreeSlot(s.data);
+        s.data.SetPlayer(slot, on ? player : QString(), false);
+    };
+    auto failed = [](const QString& why) {
+        std::cerr << "solvane-cli: " << why.toStdString() << '\n';
+        return kExitFailed;
+    };
+    if (fresh || add) {
+        registerPlayer(true);
+        if (auto why = s.data.Save()) {
+            registerPlayer(false);
+            return failed(QStringLiteral("The game cannot be recorded: ") + *why);
+        }
+    }
     QuietPrompt prompt;
     cScore score(s.data, prompt);
     r.DateText = score.DateTextNow();
     if (auto why = score.AppendScore(player, r)) {
-        std::cerr << "solvane-cli: " << why->toStdString() << '\n';
-        return kExitFailed;
+        registerPlayer(false);
+        if (auto unsaved = s.data.Save())
+            failed(*unsaved);
+        return failed(*why);
     }
     return 0;
 }

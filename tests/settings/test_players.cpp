@@ -4,6 +4,7 @@
 #include "dialogscript.h"
 #include "dlginput.h"
 #include "fakeprompt.h"
+#include "filesizelimit.h"
 #include "frmplayers.h"
 #include "isolateddata.h"
 #include "mplayers.h"
@@ -210,6 +211,35 @@ TEST_F(Players, ARenameOntoAnExistingScoreFileIsRefusedAndChangesNothing)
     EXPECT_EQ(d->CurPlayer(), "Ann");
     EXPECT_EQ(ReadFile(ScoreFile("Ann")), "ann\r\n");
     EXPECT_EQ(ReadFile(ScoreFile("Cy")), "somebody else\r\n");
+}
+
+TEST_F(Players, ChangesThatCannotBeSavedAreRefusedWithTheReasonAndLoseNothing)
+{
+    SetPlayers({"Ann", "Bob"}, "Ann");
+    ASSERT_FALSE(d->Save());
+    WriteScoreFile("Ann", "ann\r\n");
+    WriteScoreFile("Bob", "bob\r\n");
+    const QByteArray stored = ReadFile(d.SettingsFile());
+    {
+        FileSizeLimit full(1); // as on a full disk
+        const auto added = AddPlayer(*d, "Cy");
+        ASSERT_TRUE(added.has_value());
+        EXPECT_TRUE(added->contains("File too large")) << added->toStdString();
+        EXPECT_TRUE(RenamePlayer(*d, score, "Ann", "Anna").has_value());
+        EXPECT_TRUE(DeletePlayer(*d, score, "Bob").has_value());
+    }
+    // Nothing changed, in this run or on disk, and no games went missing.
+    EXPECT_EQ(Slots(), QStringList({"Ann", "Bob"}));
+    EXPECT_EQ(d->CurPlayer(), "Ann");
+    EXPECT_EQ(ReadFile(ScoreFile("Ann")), "ann\r\n");
+    EXPECT_EQ(ReadFile(ScoreFile("Bob")), "bob\r\n");
+    EXPECT_FALSE(QFile::exists(ScoreFile("Anna")));
+    EXPECT_EQ(ReadFile(d.SettingsFile()), stored);
+    // Once there is room again, saving works again.
+    const auto again = AddPlayer(*d, "Cy");
+    EXPECT_FALSE(again) << again->toStdString();
+    d.Reopen();
+    EXPECT_EQ(Slots(), QStringList({"Ann", "Bob", "Cy"}));
 }
 
 TEST_F(Players, TheNameDialogRefusesEmptyUnusableAndTakenNamesAndStaysOpen)
