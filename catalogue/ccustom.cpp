@@ -119,7 +119,7 @@ std::optional<QString> cCustom::ReadGameFile(const QString& path, GameRules& out
     return std::nullopt;
 }
 
-std::optional<QString> cCustom::LoadRules(const QString& name, GameRules& out) const
+std::optional<QString> cCustom::ReadRules(const QString& name, GameRules& out) const
 {
     if (auto standard = StandardRules(name.toStdString())) {
         out = *standard;
@@ -135,7 +135,7 @@ std::optional<QString> cCustom::LoadRules(const QString& name, GameRules& out) c
 std::optional<QString> cCustom::InitGame(const QString& name)
 {
     GameRules r;
-    if (auto why = LoadRules(name, r))
+    if (auto why = ReadRules(name, r))
         return why;
     rules_ = r;
     return std::nullopt;
@@ -147,6 +147,12 @@ std::optional<QString> cCustom::SelectGame(const QString& name)
         return why;
     boards_.SelectRules(rules_);
     return std::nullopt;
+}
+
+void cCustom::SelectRules(const GameRules& rules)
+{
+    rules_ = rules;
+    boards_.SelectRules(rules_);
 }
 
 std::optional<QString> cCustom::WriteGame(const QString& name, const GameRules& rules)

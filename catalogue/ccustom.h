@@ -56,6 +56,11 @@ public:
     std::optional<QString> InitGame(const QString& name);
     // Loads a game's rules and makes them the current game definition.
     std::optional<QString> SelectGame(const QString& name);
+    // Reads a game's rules without loading them: a standard name gives the built-in rules,
+    // any other name its game file. A start reads once, then selects what it read.
+    std::optional<QString> ReadRules(const QString& name, GameRules& out) const;
+    // Makes rules read before the loaded rules and the current game definition.
+    void SelectRules(const GameRules& rules);
 
     static bool IsStandardName(const QString& name);
     // The game file of a name: data folder + name + ".gam".
@@ -74,8 +79,6 @@ public:
     static std::optional<QString> ReadGameFile(const QString& path, GameRules& out);
 
 private:
-    std::optional<QString> LoadRules(const QString& name, GameRules& out) const;
-
     cData& data_;
     cBoardSet& boards_;
     GameRules rules_;

@@ -136,11 +136,46 @@ void frmSelect::cmdPlayClick()
     if (!node || IsGroup(node))
         return;
     hide();
-    chosen_ = Choice::Play;
     const QString player = imcPlayer->currentIndex() >= 0 ? imcPlayer->currentText() : QString();
-    if (starter_.start)
+    const bool started =
+        !starter_.start ||
         starter_.start(node->text(0), starter_.randomNumber ? starter_.randomNumber() : cGameNo(), player);
+    // A refused start (its reason has been shown) leaves the player here to choose again.
+    // Hiding ended a modal run of the window, so its caller runs it again.
+    if (!started) {
+        if (isModal())
+            chosen_ = Choice::Again;
+        else
+            show();
+        return;
+    }
+    chosen_ = Choice::Play;
     accept();
+}
+
+frmSelect::Choice frmSelect::Run()
+{
+    do {
+        chosen_ = Choice::None;
+        exec();
+    } while (chosen_ == Choice::Again);
+    return chosen_;
+}
+
+void frmSelect::RefreshGames()
+{
+    const QTreeWidgetItem* node = TreeView1->currentItem();
+    const QString current = node && !IsGroup(node) ? node->text(0) : QString();
+    TreeView1->clear();
+    FillTree();
+    // The game chosen before stays chosen while it is still in the list.
+    const auto found = TreeView1->findItems(current, Qt::MatchExactly | Qt::MatchRecursive);
+    for (QTreeWidgetItem* item : found)
+        if (!IsGroup(item)) {
+            TreeView1->setCurrentItem(item);
+            TreeView1->scrollToItem(item);
+            break;
+        }
 }
 
 void frmSelect::cmdCreateClick()

@@ -19,11 +19,16 @@ class cGamePanel;
 class frmSelect : public QDialog {
     Q_OBJECT
 public:
-    enum class Choice { None, Play, Create };
+    // Again: a start was refused while the window ran modally; run it again.
+    enum class Choice { None, Play, Create, Again };
 
     frmSelect(cData& data, cCustom& custom, GameStarter starter, QWidget* parent = nullptr);
     // What closed the window: Create asks the caller to open the game wizard.
     Choice Chosen() const { return chosen_; }
+    // Runs the window modally until the player plays, creates or cancels.
+    Choice Run();
+    // Lists the games again, after the game list changed.
+    void RefreshGames();
 
     QTreeWidget* TreeView1 = nullptr;
     QComboBox* imcPlayer = nullptr;

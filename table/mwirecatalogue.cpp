@@ -34,8 +34,7 @@ void OpenSelect(frmMain& main, cServices& s, QWidget* owner)
 {
     CloseStartupSelect(main);
     frmSelect dlg(s.Data(), s.Custom(), Starter(main, s), owner);
-    dlg.exec();
-    if (dlg.Chosen() == frmSelect::Choice::Create)
+    if (dlg.Run() == frmSelect::Choice::Create)
         main.Open(kWizard, owner);
 }
 } // namespace
@@ -47,9 +46,12 @@ void WireCatalogueWindows(frmMain& main, cServices& s)
         frmChoose dlg(s.Data(), s.Prompt(), Starter(main, s), owner);
         dlg.exec();
     });
-    main.SetOpener(kWizard, [&s](QWidget* owner) {
+    main.SetOpener(kWizard, [&main, &s](QWidget* owner) {
         frmGamesWizard dlg(s.Data(), s.Custom(), s.Prompt(), owner);
         dlg.exec();
+        // A selection window left open since start-up lists the games as they are now.
+        for (frmSelect* open : main.findChildren<frmSelect*>())
+            open->RefreshGames();
     });
 }
 

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace solvane;
@@ -59,6 +60,7 @@ TEST_F(CatalogueMain, DesignedGamePlaysAtOnceFromBothWindows)
 {
     DesignInWizard("Tiny", 5);
     ASSERT_TRUE(PlayFromSelect("Tiny"));
+    t.Settle();
     EXPECT_EQ(s().Data().CurGName(), "Tiny");
     EXPECT_TRUE(s().Data().GameRunning());
     EXPECT_EQ(s().Boards().Games().Piles(kTableau), 5);
@@ -77,17 +79,47 @@ TEST_F(CatalogueMain, DesignedGamePlaysAtOnceFromBothWindows)
     EXPECT_EQ(s().Boards().Games().Piles(kTableau), 5);
 }
 
-TEST_F(CatalogueMain, DamagedGameIsRefusedAndTheCurrentGameKept)
+TEST_F(CatalogueMain, DamagedGameIsRefusedTheCurrentGameKeptAndTheSelectionStaysOpen)
 {
     ASSERT_TRUE(t.w->Start("Baker's Game", cGameNo(5)));
+    t.Settle();
     WriteFile(t.s.DataDir() + "Broken.gam", "1,2,3\r\n");
     s().Custom().Init();
     t.s.prompt.shown.clear();
-    ASSERT_TRUE(PlayFromSelect("Broken"));
-    ASSERT_FALSE(t.s.prompt.shown.empty());
+    bool shownAgain = false;
+    const bool opened = WithModal<frmSelect>([&] { t.w->Open("frmSelect"); }, [&](frmSelect& dlg) {
+        const auto found = dlg.TreeView1->findItems("Broken", Qt::MatchExactly | Qt::MatchRecursive);
+        ASSERT_EQ(found.size(), 1);
+        dlg.TreeView1->setCurrentItem(found.front());
+        // Once the refusal has been said, the same window is there to choose again.
+        auto* watch = new QTimer(&dlg);
+        QObject::connect(watch, &QTimer::timeout, [&dlg, watch, &shownAgain] {
+            if (QApplication::activeModalWidget() != &dlg || !dlg.isVisible())
+                return;
+            watch->stop();
+            shownAgain = dlg.TreeView1->currentItem()->text(0) == "Broken";
+            dlg.cmdCancel->click();
+        });
+        watch->start(10);
+        dlg.cmdPlay->click();
+    });
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(shownAgain);
+    ASSERT_EQ(t.s.prompt.shown.size(), 1u);
     EXPECT_TRUE(t.s.prompt.shown.back().text.contains("Broken"));
     EXPECT_EQ(s().Data().CurGName(), "Baker's Game");
     EXPECT_TRUE(s().Data().GameRunning());
+}
+
+TEST_F(CatalogueMain, TheStartupSelectionListsGamesDesignedMeanwhile)
+{
+    ShowSelectAtStartup(*t.w, s());
+    QApplication::processEvents();
+    auto* startup = t.w->findChild<frmSelect*>();
+    ASSERT_TRUE(startup);
+    DesignInWizard("Later", 6);
+    EXPECT_EQ(startup->TreeView1->findItems("Later", Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
+    startup->close();
 }
 
 TEST_F(CatalogueMain, StartupSelectionLeavesTheMainWindowFree)
