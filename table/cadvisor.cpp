@@ -52,6 +52,8 @@ void cAdvisor::Solve()
         return;
     EndHint();
     table_.FinishAnimations();
+    // What the player earned is counted now, before the computer plays a card.
+    lifecycle_.NoteSolveAsked();
     solveWanted_ = true;
     if (solver_.HasAnswer())
         Answered();
@@ -160,10 +162,8 @@ void cAdvisor::StopSolve()
         return;
     solving_ = false;
     solveTimer_.stop();
-    // Cards the computer played stay played; the game is the player's again unless it
-    // has already been won.
-    if (!lifecycle_.WinPending())
-        lifecycle_.SetSolvedByComputer(false);
+    // Cards the computer played stay played, and so does the help: the game is recorded
+    // with what the player had earned when "Solve" was first asked for.
 }
 
 } // namespace solvane

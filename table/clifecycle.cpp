@@ -36,8 +36,12 @@ cLifecycle::cLifecycle(cData& data, cBoardSet& boards, cCustom& custom, cScore& 
 std::optional<QString> cLifecycle::StartGame(const QString& name, const cGameNo& number,
                                              const QString& player)
 {
-    // Refuse a game that cannot be loaded before anything of the present game changes.
-    if (auto problem = custom_.InitGame(name))
+    // A deal still being drawn counts as drawn: the game it started is left like any other.
+    DealDrawn();
+    // Refuse a game that cannot be loaded before anything of the present game changes; the
+    // rules are read once, so what was checked is what is played.
+    GameRules rules;
+    if (auto problem = custom_.ReadRules(name, rules))
         return problem;
     leftProblem_.reset();
     if (data_.GameRunning())
@@ -45,29 +49,43 @@ std::optional<QString> cLifecycle::StartGame(const QString& name, const cGameNo&
     if (!player.isEmpty())
         data_.SetCurPlayer(player);
     data_.SetRecent(name);
-    if (auto problem = custom_.SelectGame(name))
-        return problem;
-    rules_ = custom_.Rules();
+    custom_.SelectRules(rules);
+    rules_ = rules;
     ++serial_;
     data_.SetCurGNo(number);
     data_.SetCurGName(name);
+    settingsProblem_ = data_.Save();
     boards_.DealNumber(number.Value());
     winPending_ = false;
     solvedByComputer_ = false;
+    solveAsked_.reset();
     Autoplay(boards_.Board());
-    // The deal time counts from here; seconds as a clock shows them.
+    dealing_ = true;
+    emit GameStarted();
+    return std::nullopt;
+}
+
+void cLifecycle::DealDrawn()
+{
+    if (!dealing_)
+        return;
+    dealing_ = false;
+    // The clock counts from here, in seconds as a clock shows them; the figures are the new
+    // game's own from the first moment.
     QDateTime now = QDateTime::currentDateTime();
     now.setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));
     data_.SetGameStartTime(now);
     data_.SetGameRunning(true);
-    emit GameStarted();
-    return std::nullopt;
+    StoreFigures(FiguresNow());
 }
 
 std::optional<QString> cLifecycle::EndGame(int won)
 {
     // A game the computer played out was not won by the player.
     const int16_t result = static_cast<int16_t>(won == 1 && !solvedByComputer_ ? 1 : 0);
+    // A win keeps the figures of the moment its last card arrived.
+    if (!winPending_)
+        StoreFinalFigures();
     auto problem = score_.AddScore(result);
     score_.AddSesGame(result);
     data_.SetGameRunning(false);
@@ -83,17 +101,53 @@ cGameNo cLifecycle::RandomNumber()
     return cGameNo(RandomGameNumber(rng_, data_.RangeIndex(), seconds));
 }
 
-int16_t cLifecycle::CurrentScore() const
+namespace {
+int16_t ScoreOf(int goalCards, double time, double moves)
 {
-    if (!data_.GameRunning())
-        return 0;
-    const double score = kPointsPerCard * boards_.Board().TotalGoalCards() -
-                         (data_.CurTime() / kSecondsPerPoint + data_.CurMoves() / kMovesPerPoint);
+    const double score = kPointsPerCard * goalCards - (time / kSecondsPerPoint + moves / kMovesPerPoint);
     // A game left running for days would pass the 16-bit range; it stops at the edge.
     const double r = RoundHalfEven(score);
     if (r < std::numeric_limits<int16_t>::min())
         return std::numeric_limits<int16_t>::min();
     return static_cast<int16_t>(std::min<double>(r, std::numeric_limits<int16_t>::max()));
+}
+} // namespace
+
+int16_t cLifecycle::CurrentScore() const
+{
+    if (!data_.GameRunning())
+        return 0;
+    return ScoreOf(boards_.Board().TotalGoalCards(), data_.CurTime(), data_.CurMoves());
+}
+
+cLifecycle::Figures cLifecycle::FiguresNow() const
+{
+    Figures f;
+    f.Time = static_cast<int32_t>(std::min<long long>(ElapsedSeconds(), std::numeric_limits<int32_t>::max()));
+    f.Moves = static_cast<int16_t>(Moves());
+    f.Score = data_.GameRunning() ? ScoreOf(boards_.Board().TotalGoalCards(), f.Time, f.Moves) : 0;
+    return f;
+}
+
+void cLifecycle::StoreFigures(const Figures& f)
+{
+    data_.SetCurTime(f.Time);
+    data_.SetCurMoves(f.Moves);
+    data_.SetCurScore(f.Score);
+}
+
+void cLifecycle::StoreFinalFigures()
+{
+    if (solvedByComputer_ && solveAsked_)
+        StoreFigures(*solveAsked_);
+    else
+        StoreFigures(FiguresNow());
+}
+
+void cLifecycle::NoteSolveAsked()
+{
+    if (data_.GameRunning() && !solveAsked_)
+        solveAsked_ = FiguresNow();
 }
 
 long long cLifecycle::ElapsedSeconds() const
@@ -142,6 +196,8 @@ void cLifecycle::WinCheck()
     if (winPending_ || !data_.GameRunning())
         return;
     if (boards_.Board().TotalGoalCards() == boards_.Board().TotalCards()) {
+        // The figures of the win are those of this moment, before any tick can pass.
+        StoreFinalFigures();
         winPending_ = true;
         emit GameWon();
     }

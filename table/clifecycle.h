@@ -24,6 +24,12 @@ public:
     struct StatusTexts {
         QString Score, Time, Moves;
     };
+    // What a game has earned at one moment.
+    struct Figures {
+        int32_t Time = 0;
+        int16_t Moves = 0;
+        int16_t Score = 0;
+    };
 
     cLifecycle(cData& data, cBoardSet& boards, cCustom& custom, cScore& score, cRandom& rng,
                QObject* parent = nullptr);
@@ -31,16 +37,26 @@ public:
     // Starts a game; a running game is recorded as lost first. A game whose rules cannot
     // be loaded is refused with the reason, and the game in progress is kept. A player
     // given becomes the current player once the running game is recorded under its own.
+    // The game runs, and its clock starts, once DealDrawn() says the deal has been seen.
+    // A problem in saving the settings comes back in SettingsProblem(); the game starts.
     std::optional<QString> StartGame(const QString& name, const cGameNo& number,
                                      const QString& player = QString());
+    // The deal has been drawn on the table: the game runs from now.
+    void DealDrawn();
+    // Between a start and the end of the deal's drawing.
+    bool Dealing() const { return dealing_; }
+    const std::optional<QString>& SettingsProblem() const { return settingsProblem_; }
     // Ends the running game: records it (1 won, 0 not won) and clears the table. The
     // recording's problem, if any, comes back (the game has ended all the same).
     std::optional<QString> EndGame(int won);
     // A fresh number for a new deal, from the game-number range setting.
     cGameNo RandomNumber();
 
-    // 10 per card on the foundations, less a point per 3 seconds and per 2 moves.
+    // 10 per card on the foundations, less a point per 3 seconds and per 2 moves, from the
+    // figures the last status tick stored.
     int16_t CurrentScore() const;
+    // Time, moves and score as they stand at this moment.
+    Figures FiguresNow() const;
     long long ElapsedSeconds() const;
     int Moves() const;
     // The half-second tick: the three status texts, then the running figures stored.
@@ -54,7 +70,11 @@ public:
     const std::optional<QString>& LeftGameProblem() const { return leftProblem_; }
     // The finish dialog calls this when it opens: records the win and clears the table.
     std::optional<QString> FinishWin();
-    // Marks the running game as played out by the computer: it is recorded as not won.
+    // "Solve" was asked for: the figures of the first ask in a game are what the player
+    // earned, should the computer play.
+    void NoteSolveAsked();
+    // The computer plays the running game: it is recorded as not won, with the figures of
+    // the first ask.
     void SetSolvedByComputer(bool s) { solvedByComputer_ = s; }
     bool SolvedByComputer() const { return solvedByComputer_; }
 
@@ -76,6 +96,10 @@ signals:
     void GameWon();
 
 private:
+    // Stores the figures the game ends with: those of now, or of the first "Solve".
+    void StoreFinalFigures();
+    void StoreFigures(const Figures& f);
+
     cData& data_;
     cBoardSet& boards_;
     cCustom& custom_;
@@ -84,8 +108,11 @@ private:
     GameRules rules_;
     int serial_ = 0;
     bool winPending_ = false;
+    bool dealing_ = false;
     std::optional<QString> leftProblem_;
+    std::optional<QString> settingsProblem_;
     bool solvedByComputer_ = false;
+    std::optional<Figures> solveAsked_;
 };
 
 } // namespace solvane

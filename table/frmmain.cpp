@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolBar>
 
 namespace solvane {
@@ -85,8 +86,12 @@ void frmMain::Load()
     FillRecent();
     Layout();
     PicMain->SetBackground(d.BGIndex(), d.Fade(), d.CustomColor());
-    if (d.TotalPlayers() == 0)
+    if (d.TotalPlayers() == 0) {
         d.SetPlayer(1, QStringLiteral("Player1"), true);
+        // Shown once the window is up, so that the message has its owner.
+        if (auto why = d.Save())
+            QTimer::singleShot(0, this, [this, why] { Report(why); });
+    }
     setWindowTitle(d.ProdName());
     mHelp[4]->setText(QStringLiteral("About ") + d.ProdName() + QStringLiteral("..."));
     // Big enough to show the whole table at one pixel per 15 twips.
@@ -132,9 +137,12 @@ void frmMain::BuildMenus()
     AddMenu(QStringLiteral("Statistics"), "mStat", mStat, kStatMenu);
     AddMenu(QStringLiteral("&Tools"), "mTools", mTools, kToolsMenu);
     AddMenu(QStringLiteral("&Help"), "mHelp", mHelp, kHelpMenu);
-    // "Rules" never shows in the menu; its key works from the window.
+    // "Rules" never shows in the menu. A hidden action is a disabled one, so its key is
+    // served by a shortcut of the window.
     mHelp[1]->setVisible(false);
-    addAction(mHelp[1]);
+    auto* rulesKey = new QShortcut(mHelp[1]->shortcut(), this);
+    rulesKey->setObjectName(QStringLiteral("RulesKey"));
+    connect(rulesKey, &QShortcut::activated, mHelp[1], &QAction::trigger);
 
     // The status display lives on the menu bar itself, after three spacers.
     mtemp.assign(1, nullptr);
@@ -202,10 +210,7 @@ void frmMain::ConnectMenus()
         if (s.Data().GameRunning())
             Start(s.Data().CurGName(), s.Data().CurGNo());
     });
-    on(mFile[5], [&s] {
-        if (s.Data().GameRunning())
-            s.Lifecycle().EndGame(s.Lifecycle().WinPending() ? 1 : 0);
-    });
+    on(mFile[5], [this] { CloseGame(); });
     on(mFile[11], [] { QCoreApplication::exit(0); });
     for (int k = 1; k <= kRecentGames; ++k)
         on(mRecent[k], [this, k, &s] {
@@ -264,6 +269,12 @@ void frmMain::ConnectTable()
         s.Replay().Stop();
         setWindowTitle(s.Lifecycle().Caption());
         FillRecent();
+        // The game runs, and its clock starts, once the deal is seen on the table.
+        if (PicMain->IsAnimating())
+            connect(PicMain, &cTableView::AnimationsDrained, &s.Lifecycle(), &cLifecycle::DealDrawn,
+                    Qt::SingleShotConnection);
+        else
+            s.Lifecycle().DealDrawn();
     });
     connect(&s.Lifecycle(), &cLifecycle::GameEnded, this, [&s] { s.Replay().Stop(); });
 }
@@ -309,9 +320,23 @@ bool frmMain::Start(const QString& name, const cGameNo& number, const QString& p
         return false;
     }
     // The new game runs all the same; the player learns that the last one was not kept.
-    if (const auto& lost = life.LeftGameProblem())
-        services_.Prompt().Inform(services_.Data().ProdName(), *lost, iPrompt::Icon::Critical);
+    for (const auto& problem : {life.LeftGameProblem(), life.SettingsProblem()})
+        Report(problem);
     return true;
+}
+
+void frmMain::Report(const std::optional<QString>& problem)
+{
+    if (problem)
+        services_.Prompt().Inform(services_.Data().ProdName(), *problem, iPrompt::Icon::Critical);
+}
+
+void frmMain::CloseGame()
+{
+    cLifecycle& life = services_.Lifecycle();
+    PicMain->FinishAnimations(); // a deal being drawn is a game begun
+    if (services_.Data().GameRunning())
+        Report(life.EndGame(life.WinPending() ? 1 : 0));
 }
 
 void frmMain::NewGame()
@@ -512,13 +537,10 @@ void frmMain::showEvent(QShowEvent* event)
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    cServices& s = services_;
     advisor_->StopSolve();
     solver_->CancelAll();
-    if (s.Data().GameRunning()) {
-        PicMain->FinishAnimations();
-        s.Lifecycle().EndGame(s.Lifecycle().WinPending() ? 1 : 0);
-    }
+    // A game that cannot be recorded is said; the window closes all the same.
+    CloseGame();
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible())
             w->close();

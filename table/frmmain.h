@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 class QMenu;
@@ -85,6 +86,10 @@ private:
     void AddButton(const QString& key, const QString& text, QAction* actsAs);
     void SetWindowItemsAvailable();
     void OnGameWon();
+    // Ends the running game as not won (or won, when its last card is up) and says when
+    // it could not be recorded.
+    void CloseGame();
+    void Report(const std::optional<QString>& problem);
     void OpenFinish();
 
     void Undo();

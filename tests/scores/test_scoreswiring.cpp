@@ -6,6 +6,7 @@
 #include "frmgamestat.h"
 #include "frmhighscore.h"
 #include "frmlogstat.h"
+#include "ctableview.h"
 #include "frmmain.h"
 #include "frmorgfav.h"
 #include "frmplayfav.h"
@@ -106,6 +107,7 @@ TEST_F(ScoresWiring, PlayingAFavouriteDealsItAndRecordsTheRunningGameAsLost)
         dlg.findChild<QPushButton*>("cmdPlay")->click();
     });
     EXPECT_TRUE(opened);
+    w->Table()->FinishAnimations(); // the deal has been seen
     EXPECT_TRUE(s->Data().GameRunning());
     EXPECT_EQ(s->Data().CurGName(), "Forecell");
     EXPECT_EQ(s->Data().CurGNo().Text(), "4321");
@@ -118,6 +120,7 @@ TEST_F(ScoresWiring, SessionWindowShowsTheGameInProgress)
 {
     Wire();
     ASSERT_TRUE(w->Start("Two Cells", cGameNo(77)));
+    w->Table()->FinishAnimations();
     QStringList last;
     WithModal<frmSesStat>([&] { w->mStat[2]->trigger(); }, [&](frmSesStat& dlg) {
         auto* list = dlg.findChild<QTreeWidget*>("lvSession");

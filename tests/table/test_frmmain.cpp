@@ -1,7 +1,11 @@
 // The main window as the player uses it: mouse play, menus, replay, closing.
 #include "tablewindow.h"
 
+#include "ihelpviewer.h"
 #include "msolver.h"
+
+#include <QDir>
+#include <QThread>
 
 #include <QMenu>
 #include <QToolBar>
@@ -19,6 +23,11 @@ int RecordedGames(cServices& s, int* won = nullptr)
     s.Score().CloseScore();
     return n;
 }
+struct HelpShown : iHelpViewer {
+    QStringList shown;
+    void ShowContents() override { shown << "contents"; }
+    void ShowContext(int context) override { shown << QString::number(context); }
+};
 } // namespace
 
 TEST(MainWindow, AWholeGamePlayedWithTheMouseEndsInTheFinishDialog)
@@ -119,6 +128,63 @@ TEST(MainWindow, ClosingRecordsALossAndExitRecordsNothing)
     }
 }
 
+TEST(MainWindow, ARecordingThatFailsIsSaidWhenAGameIsClosed)
+{
+    TableWindow t;
+    ASSERT_TRUE(t.w->Start("Freecell", cGameNo(5)));
+    t.Settle();
+    // A folder where the score file should be: the record cannot be appended.
+    ASSERT_TRUE(QDir().mkpath(t.s->Score().ScoreFilePath(t.s.Data().CurPlayer())));
+    t.s.prompt.shown.clear();
+    t.w->mFile[5]->trigger();
+    ASSERT_EQ(t.s.prompt.shown.size(), 1u);
+    EXPECT_TRUE(t.s.prompt.shown[0].text.startsWith("The game cannot be recorded"));
+    EXPECT_FALSE(t.s.Data().GameRunning());
+    // Closing the window says so too, and still closes.
+    ASSERT_TRUE(t.w->Start("Freecell", cGameNo(6)));
+    t.w->close();
+    EXPECT_EQ(t.s.prompt.shown.size(), 2u);
+    EXPECT_FALSE(t.w->isVisible());
+}
+
+TEST(MainWindow, TheClockStartsWhenTheDealHasBeenDrawn)
+{
+    TableWindow t;
+    ASSERT_TRUE(t.w->Start("Freecell", cGameNo(7)));
+    // The deal is still being drawn: no game runs yet, and no command of play is open.
+    ASSERT_TRUE(t.view().IsAnimating());
+    EXPECT_FALSE(t.s.Data().GameRunning());
+    t.w->RefreshState();
+    EXPECT_FALSE(t.w->mFile[5]->isEnabled());
+    QThread::msleep(1100);
+    t.Settle();
+    EXPECT_TRUE(t.s.Data().GameRunning());
+    t.w->StatusTick();
+    EXPECT_EQ(t.w->mTime->text(), "Time :0:00:00");
+    // A press during the drawing finishes the deal, and the card is picked up at once.
+    ASSERT_TRUE(t.w->Start("Freecell", cGameNo(8)));
+    ASSERT_TRUE(t.view().IsAnimating());
+    t.DragTo(t.a().GetTopPicID(kTableau, 0), kReserve, 0);
+    EXPECT_TRUE(t.s.Data().GameRunning());
+    EXPECT_EQ(t.a().GetTop(kReserve, 0), 0);
+}
+
+TEST(MainWindow, F1ShowsTheRulesOfTheGameWhileTheEntryStaysHidden)
+{
+    TableWindow t;
+    HelpShown help;
+    t.s.Data().SetHelpViewer(&help);
+    t.w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.w.get()));
+    EXPECT_FALSE(t.w->mHelp[1]->isVisible());
+    QTest::keyClick(t.w.get(), Qt::Key_F1);
+    ASSERT_TRUE(t.w->Start("Seven By Four", cGameNo(3)));
+    t.Settle();
+    QTest::keyClick(t.w.get(), Qt::Key_F1);
+    EXPECT_EQ(help.shown, QStringList({"contents", "4"}));
+    t.s.Data().SetHelpViewer(nullptr);
+}
+
 TEST(MainWindow, UndoRedoAndReplayMoveTheBoardAndTheMenus)
 {
     TableWindow t;
@@ -202,6 +268,7 @@ TEST(MainWindow, CaptionRecentGamesAndStatusReadAsTheyShould)
     t.w->Start("Forecell", cGameNo(7));
     t.w->Start("Two Cells", cGameNo(8));
     t.w->Start("Freecell", cGameNo(30512));
+    t.Settle();
     EXPECT_EQ(t.w->windowTitle(), "Solvane [Freecell] [Player1] [30512]");
     t.w->RefreshState();
     EXPECT_EQ(t.w->mRecent[1]->text(), "&1 Freecell");
