@@ -1,7 +1,7 @@
 # Two commands do everything: `make run` and `make test`.
 BUILD_DIR := build
 
-.PHONY: run test build deps configure bench clean install
+.PHONY: run test build deps configure bench clean install package
 
 run: build
 	./$(BUILD_DIR)/solvane
@@ -23,6 +23,10 @@ bench: build
 
 install: build
 	cmake --install $(BUILD_DIR)
+
+# The Debian package of everything `install` puts in place, in $(BUILD_DIR)/.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -23,7 +23,7 @@ target_link_libraries(solvane PRIVATE solvane_table solvane_sound solvane_help)
 set_target_properties(solvane PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
 install(TARGETS solvane RUNTIME DESTINATION bin)
 
-# The desktop entry and the icon, painted by our own code at build time.
+# The program icon, painted by our own code at build time (dist/ has the desktop entry).
 add_executable(solvane-iconsgen iconsgen.cpp)
 target_link_libraries(solvane-iconsgen PRIVATE solvane_art Qt6::Gui)
 set(SOLVANE_ICON_SIZES 16 22 24 32 48 64 128 256)
@@ -41,4 +41,3 @@ foreach(size IN LISTS SOLVANE_ICON_SIZES)
   install(FILES ${SOLVANE_ICON_DIR}/solvane-${size}.png
           DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME solvane.png)
 endforeach()
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/solvane.desktop DESTINATION share/applications)

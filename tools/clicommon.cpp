@@ -1,5 +1,7 @@
 #include "clicommon.h"
 
+#include "cliversion.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
@@ -15,7 +17,8 @@ const char* const kUsage =
     "       solvane-cli solve GAME NUMBER [--autoplay off] [--limit SECONDS]\n"
     "       solvane-cli solve --range GAME FIRST LAST\n"
     "       solvane-cli solve --boards FILE\n"
-    "       solvane-cli art DIR\n";
+    "       solvane-cli art DIR\n"
+    "       solvane-cli --version\n";
 
 int Dispatch(const Args& args, const Commands& commands)
 {
@@ -24,6 +27,10 @@ int Dispatch(const Args& args, const Commands& commands)
             throw UsageError("a command is missing (try --help)");
         if (args[0] == "--help" || args[0] == "help") {
             std::cout << kUsage;
+            return 0;
+        }
+        if (args[0] == "--version") {
+            std::cout << "solvane-cli " << kVersion << '\n';
             return 0;
         }
         const auto it = commands.find(args[0]);

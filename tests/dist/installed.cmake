@@ -1,0 +1,51 @@
+# The whole build installed into a folder of its own, laid out as the package has it: the
+# three programs in bin/ and no test or benchmark, a manual page for each program, the
+# icon the desktop entry names, no search path into the build tree, and the desktop entry
+# and the metadata valid together where they are installed.
+include(${CMAKE_CURRENT_LIST_DIR}/tools.cmake)
+file(REMOVE_RECURSE ${STAGE})
+set(usr ${STAGE}/usr)
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${usr}
+  RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${err}")
+endif()
+
+file(GLOB programs RELATIVE ${usr}/bin ${usr}/bin/*)
+if(NOT programs STREQUAL "solvane;solvane-cli;solvane-cli-qt")
+  message(FATAL_ERROR "bin/ holds: ${programs}")
+endif()
+foreach(program IN LISTS programs)
+  file(GLOB page ${usr}/share/man/man6/${program}.6 ${usr}/share/man/man6/${program}.6.gz)
+  if(NOT page)
+    message(FATAL_ERROR "${program} has no manual page in share/man/man6")
+  endif()
+endforeach()
+
+file(GLOB entries ${usr}/share/applications/*.desktop)
+list(LENGTH entries n)
+if(NOT n EQUAL 1)
+  message(FATAL_ERROR "share/applications holds ${n} desktop entries: ${entries}")
+endif()
+file(STRINGS ${entries} icon REGEX "^Icon=")
+string(REPLACE "Icon=" "" icon "${icon}")
+foreach(size 16 48 256)
+  if(NOT EXISTS ${usr}/share/icons/hicolor/${size}x${size}/apps/${icon}.png)
+    message(FATAL_ERROR "the desktop entry names the icon \"${icon}\", which has no ${size}x${size} picture")
+  endif()
+endforeach()
+
+find_program(readelf readelf)
+if(readelf)
+  foreach(program IN LISTS programs)
+    execute_process(COMMAND ${readelf} -d ${usr}/bin/${program} OUTPUT_VARIABLE dynamic)
+    if(dynamic MATCHES "R(UN)?PATH")
+      message(FATAL_ERROR "bin/${program} keeps a library search path:\n${dynamic}")
+    endif()
+  endforeach()
+endif()
+
+require_tool(validator desktop-file-validate desktop-file-utils)
+expect_valid_desktop_entry(${validator} ${entries})
+require_tool(appstreamcli appstreamcli appstream)
+expect_valid_appstream(${appstreamcli} validate-tree ${STAGE})

@@ -1,0 +1,22 @@
+# The manual pages format without a warning, and solvane-cli's page has every command its
+# --help names.
+include(${CMAKE_CURRENT_LIST_DIR}/tools.cmake)
+execute_process(COMMAND ${CLI} --help OUTPUT_VARIABLE usage RESULT_VARIABLE rc)
+string(REGEX MATCHALL "solvane-cli [-a-z]+" commands "${usage}")
+list(REMOVE_DUPLICATES commands)
+file(READ ${MAN_DIR}/solvane-cli.6 page)
+string(REPLACE "\\-" "-" page "${page}")
+foreach(command IN LISTS commands)
+  if(NOT page MATCHES "\n\\.B ${command}[ \n]")
+    message(FATAL_ERROR "solvane-cli.6 has no synopsis line for \"${command}\"")
+  endif()
+endforeach()
+
+require_tool(groff groff groff-base)
+file(GLOB pages ${MAN_DIR}/*.6)
+foreach(page IN LISTS pages)
+  execute_process(COMMAND ${groff} -man -Tutf8 -ww -z ${page} RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0 OR NOT err STREQUAL "")
+    message(FATAL_ERROR "groff warns about ${page}:\n${err}")
+  endif()
+endforeach()
