@@ -10,6 +10,7 @@
 #include "cdateform.h"
 #include "cfavourites.h"
 #include "cscoretable.h"
+#include "iscorestore.h"
 #include "scorerecord.h"
 #include "stattotals.h"
 
@@ -30,7 +31,7 @@ class iPrompt;
 
 constexpr int kTopSlots = 20;
 
-class cScore {
+class cScore : public iScoreStore {
 public:
     cScore(cData& data, iPrompt& prompt);
     cScore(const cScore&) = delete;
@@ -46,7 +47,7 @@ public:
     std::optional<QString> AppendScore(const QString& player, const ScoreRecord& record);
     // Now, in the general date form of the regional settings.
     QString DateTextNow() const;
-    QString ScoreFilePath(const QString& player) const;
+    QString ScoreFilePath(const QString& player) const override;
 
     // --- The loaded table --------------------------------------------------------------
     // Adds the player's score file to the table (a missing file adds nothing). False when
@@ -96,10 +97,10 @@ public:
 
     // --- Clearing and the report -------------------------------------------------------
     // Asks, then deletes every player's score file. True when the files are gone.
-    bool ClearStat();
+    bool ClearStat() override;
     // Asks for a file name and writes the report there; true when it was written. The
     // loaded table is empty afterwards.
-    bool ExportStat();
+    bool ExportStat() override;
     // The report's text as ExportStat writes it (loads all files, empties the table).
     QString ReportText();
 

@@ -3,8 +3,8 @@
 #include "ccard.h"
 #include "cpictures.h"
 #include "mgen1.h"
-#include "vexcard.h"
 
+#include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QResizeEvent>
@@ -32,24 +32,24 @@ void cBGPreview::SetBG(int bgIndex, int fade, int32_t customColor)
     viewport()->update();
 }
 
-VexCard* cBGPreview::Card()
-{
-    if (!card_) {
-        card_ = new VexCard;
-        card_->setAcceptedMouseButtons(Qt::NoButton);
-        card_->setAcceptHoverEvents(false);
-        scene()->addItem(card_);
-        Centre();
-    }
-    return card_;
-}
-
 void cBGPreview::ShowBack(int deckIndex)
 {
     deckIndex_ = deckIndex;
-    if (pictures_)
-        Card()->DeckPic(pictures_->DeckPic(deckIndex, devicePixelRatioF()));
+    if (!pictures_)
+        return;
+    if (!card_) {
+        card_ = scene()->addPixmap(QPixmap());
+        card_->setTransformationMode(Qt::SmoothTransformation);
+        Centre();
+    }
+    // Painted for the preview's pixels; the scene is in twips, so the item scales it to
+    // exactly the card's size on the screen.
+    const QPixmap back = pictures_->DeckPic(deckIndex, devicePixelRatioF());
+    card_->setPixmap(back);
+    card_->setScale(kCardWidth / back.deviceIndependentSize().width());
 }
+
+QPixmap cBGPreview::BackPic() const { return card_ ? card_->pixmap() : QPixmap(); }
 
 void cBGPreview::drawBackground(QPainter* painter, const QRectF&)
 {

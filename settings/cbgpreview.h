@@ -2,13 +2,16 @@
 // A preview of a table background, painted as the table paints it, optionally with one
 // card standing in its middle to show a card back on that background.
 #include <QGraphicsView>
+#include <QPixmap>
 
 #include <cstdint>
+
+class QGraphicsPixmapItem;
 
 namespace solvane {
 
 class cPictures;
-class VexCard;
+
 
 class cBGPreview : public QGraphicsView {
     Q_OBJECT
@@ -22,11 +25,12 @@ public:
     int Fade() const { return fade_; }
     int32_t CustomColor() const { return customColor_; }
 
-    // The card in the middle, made on first use.
-    VexCard* Card();
-    // Shows the back of a deck choice on the card; an unknown choice shows the default back.
+    // Shows the back of a deck choice on a card in the middle; an unknown choice shows the
+    // default back.
     void ShowBack(int deckIndex);
     int ShownBack() const { return deckIndex_; }
+    // The picture of the back shown, or none before the first ShowBack.
+    QPixmap BackPic() const;
 
 protected:
     void drawBackground(QPainter* painter, const QRectF& rect) override;
@@ -36,7 +40,7 @@ private:
     void Centre();
 
     cPictures* pictures_ = nullptr;
-    VexCard* card_ = nullptr;
+    QGraphicsPixmapItem* card_ = nullptr;
     int bgIndex_ = 0, fade_ = 1;
     int32_t customColor_ = 0;
     int deckIndex_ = 0;

@@ -14,7 +14,7 @@ namespace {
 const QString kPlayerExists = QStringLiteral("Player Exists !");
 } // namespace
 
-dlGInput::dlGInput(cData& data, const cScore& score, iPrompt& prompt, QWidget* parent)
+dlGInput::dlGInput(cData& data, const iScoreStore& score, iPrompt& prompt, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::dlGInput>()), data_(data), score_(score), prompt_(prompt)
 {
     ui->setupUi(this);
@@ -63,7 +63,7 @@ void dlGInput::OKButtonClick()
     accept();
 }
 
-bool AskPlayerName(cData& data, const cScore& score, iPrompt& prompt, const QString& promptText,
+bool AskPlayerName(cData& data, const iScoreStore& score, iPrompt& prompt, const QString& promptText,
                    const QString& name, QWidget* owner)
 {
     dlGInput dlg(data, score, prompt, owner);

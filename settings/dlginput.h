@@ -14,13 +14,13 @@ class dlGInput;
 namespace solvane {
 
 class cData;
-class cScore;
+class iScoreStore;
 class iPrompt;
 
 class dlGInput : public QDialog {
     Q_OBJECT
 public:
-    dlGInput(cData& data, const cScore& score, iPrompt& prompt, QWidget* parent = nullptr);
+    dlGInput(cData& data, const iScoreStore& score, iPrompt& prompt, QWidget* parent = nullptr);
     ~dlGInput() override;
 
     // The label's text and the starting name, shown wholly selected. An empty starting name
@@ -38,13 +38,13 @@ private:
 
     std::unique_ptr<Ui::dlGInput> ui;
     cData& data_;
-    const cScore& score_;
+    const iScoreStore& score_;
     iPrompt& prompt_;
     QString startingName_;
 };
 
 // Shows the dialog modally; true when a name was written.
-bool AskPlayerName(cData& data, const cScore& score, iPrompt& prompt, const QString& promptText,
+bool AskPlayerName(cData& data, const iScoreStore& score, iPrompt& prompt, const QString& promptText,
                    const QString& name, QWidget* owner);
 
 } // namespace solvane

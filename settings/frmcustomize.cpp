@@ -2,8 +2,8 @@
 
 #include "cdata.h"
 #include "cpictures.h"
-#include "cscore.h"
-#include "ctableview.h"
+#include "iscorestore.h"
+#include "itablelook.h"
 #include "iprompt.h"
 #include "martlist.h"
 #include "mcolortable.h"
@@ -71,8 +71,8 @@ QIcon Unshaded(const QPixmap& pm)
 }
 } // namespace
 
-frmCustomize::frmCustomize(cData& data, cScore& score, cPictures& pictures, iPrompt& prompt,
-                           cTableView* table, QWidget* parent)
+frmCustomize::frmCustomize(cData& data, iScoreStore& score, cPictures& pictures, iPrompt& prompt,
+                           iTableLook* table, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmCustomize>()), data_(data), score_(score),
       pictures_(pictures), prompt_(prompt), table_(table)
 {

@@ -19,8 +19,8 @@ namespace solvane {
 
 class cData;
 class cPictures;
-class cScore;
-class cTableView;
+class iScoreStore;
+class iTableLook;
 class iPrompt;
 
 class frmCustomize : public QDialog {
@@ -32,7 +32,7 @@ public:
     static constexpr int kTagRole = Qt::UserRole + 1;
 
     // OK repaints `table` (when given) from the stored choices.
-    frmCustomize(cData& data, cScore& score, cPictures& pictures, iPrompt& prompt, cTableView* table,
+    frmCustomize(cData& data, iScoreStore& score, cPictures& pictures, iPrompt& prompt, iTableLook* table,
                  QWidget* parent = nullptr);
     ~frmCustomize() override;
 
@@ -69,10 +69,10 @@ private:
 
     std::unique_ptr<Ui::frmCustomize> ui;
     cData& data_;
-    cScore& score_;
+    iScoreStore& score_;
     cPictures& pictures_;
     iPrompt& prompt_;
-    cTableView* table_;
+    iTableLook* table_;
     QTreeWidgetItem* customItem_ = nullptr;
     int bg_ = 0;
     int fade_ = 1;

@@ -15,7 +15,7 @@ const QString kTooMany = QStringLiteral("Maximum 20 Players Only!");
 const QString kDeleteQuestion = QStringLiteral("Are you sure you want to delete this player");
 } // namespace
 
-frmPlayers::frmPlayers(cData& data, const cScore& score, iPrompt& prompt, QWidget* parent)
+frmPlayers::frmPlayers(cData& data, const iScoreStore& score, iPrompt& prompt, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmPlayers>()), data_(data), score_(score), prompt_(prompt)
 {
     ui->setupUi(this);

@@ -13,13 +13,13 @@ class QListWidgetItem;
 namespace solvane {
 
 class cData;
-class cScore;
+class iScoreStore;
 class iPrompt;
 
 class frmPlayers : public QDialog {
     Q_OBJECT
 public:
-    frmPlayers(cData& data, const cScore& score, iPrompt& prompt, QWidget* parent = nullptr);
+    frmPlayers(cData& data, const iScoreStore& score, iPrompt& prompt, QWidget* parent = nullptr);
     ~frmPlayers() override;
 
     // Lists the players in slot order with the current player selected.
@@ -38,7 +38,7 @@ private:
 
     std::unique_ptr<Ui::frmPlayers> ui;
     cData& data_;
-    const cScore& score_;
+    const iScoreStore& score_;
     iPrompt& prompt_;
 };
 

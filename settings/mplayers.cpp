@@ -1,7 +1,7 @@
 #include "mplayers.h"
 
 #include "cdata.h"
-#include "cscore.h"
+#include "iscorestore.h"
 #include "mnames.h"
 
 #include <QDir>
@@ -14,7 +14,7 @@ QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 // The score file of a name that can be a file name in the data folder; a stored name that
 // cannot (a hand-edited setting) never had a file there and must not reach outside it.
-std::optional<QString> ScoreFileOf(const cScore& score, const QString& name)
+std::optional<QString> ScoreFileOf(const iScoreStore& score, const QString& name)
 {
     if (!IsValidName(name))
         return std::nullopt;
@@ -66,7 +66,7 @@ std::optional<QString> AddPlayer(cData& data, const QString& name)
     return std::nullopt;
 }
 
-std::optional<QString> RenamePlayer(cData& data, const cScore& score, const QString& oldName,
+std::optional<QString> RenamePlayer(cData& data, const iScoreStore& score, const QString& oldName,
                                     const QString& newName)
 {
     const int slot = FindPlayerSlot(data, oldName);
@@ -98,7 +98,7 @@ std::optional<QString> RenamePlayer(cData& data, const cScore& score, const QStr
     return std::nullopt;
 }
 
-std::optional<QString> DeletePlayer(cData& data, const cScore& score, const QString& name)
+std::optional<QString> DeletePlayer(cData& data, const iScoreStore& score, const QString& name)
 {
     const int slot = FindPlayerSlot(data, name);
     if (slot == 0)

@@ -10,7 +10,7 @@
 namespace solvane {
 
 class cData;
-class cScore;
+class iScoreStore;
 
 // The names of the used slots 1..20, in slot order.
 QStringList PlayerNames(const cData& data);
@@ -29,10 +29,10 @@ std::optional<QString> AddPlayer(cData& data, const QString& name);
 // Gives the player of the first slot holding oldName the new name, renaming the score file
 // with it (first, so that a refused rename changes nothing). The current player follows.
 // Refused with the reason when a score file of the new name exists already.
-std::optional<QString> RenamePlayer(cData& data, const cScore& score, const QString& oldName,
+std::optional<QString> RenamePlayer(cData& data, const iScoreStore& score, const QString& oldName,
                                     const QString& newName);
 // Empties the first slot holding the name, compacts the slots and deletes the player's
 // score file. The reason when the file could not be deleted (the player is gone anyway).
-std::optional<QString> DeletePlayer(cData& data, const cScore& score, const QString& name);
+std::optional<QString> DeletePlayer(cData& data, const iScoreStore& score, const QString& name);
 
 } // namespace solvane

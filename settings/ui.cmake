@@ -5,7 +5,8 @@ add_library(solvane_settings_ui STATIC
   frmcustomize.cpp frmcustomize.h frmcustomize.ui
   frmplayers.cpp frmplayers.h frmplayers.ui
   mplayers.cpp mplayers.h
+  iscorestore.h itablelook.h
 )
 target_include_directories(solvane_settings_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(solvane_settings_ui PUBLIC
-  solvane_settings solvane_art solvane_items solvane_scores Qt6::Widgets)
+  solvane_settings solvane_art Qt6::Widgets)

@@ -4,6 +4,7 @@
 // back in order, a placement of n steps over about n frames, so a chain of moves made in
 // one go by the engine is seen card by card.
 #include "iboardobserver.h"
+#include "itablelook.h"
 
 #include <QBitArray>
 #include <QGraphicsView>
@@ -28,7 +29,7 @@ constexpr int kHomeMarks = 11;
 constexpr int kGoalMarks = 5;
 constexpr int kCellMarks = 5;
 
-class cTableView : public QGraphicsView, public iBoardObserver {
+class cTableView : public QGraphicsView, public iBoardObserver, public iTableLook {
     Q_OBJECT
 public:
     static constexpr int kFrameMs = 16;
@@ -45,9 +46,9 @@ public:
     VexEmpty* PicStock() const { return stock_; }
 
     // Repaints the surface with a background choice (tile, custom colour or named colour).
-    void SetBackground(int bgIndex, int fade, int32_t customColor);
+    void SetBackground(int bgIndex, int fade, int32_t customColor) override;
     // Gives every card the back of a deck choice; an unknown one gives the default back.
-    void ApplyDeckBack(int deckIndex);
+    void ApplyDeckBack(int deckIndex) override;
     // Screen pixels per logical pixel of the table (1 = 15 twips to the pixel).
     void SetZoom(double zoom);
     double Zoom() const { return zoom_; }

@@ -3,4 +3,4 @@ add_library(solvane_items STATIC
   ctableview.cpp mitempaint.cpp vexcard.cpp vexempty.cpp
 )
 target_include_directories(solvane_items PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(solvane_items PUBLIC solvane_art solvane_engine Qt6::Widgets)
+target_link_libraries(solvane_items PUBLIC solvane_art solvane_settings solvane_engine Qt6::Widgets)

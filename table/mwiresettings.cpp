@@ -1,6 +1,7 @@
 #include "mwiresettings.h"
 
 #include "cservices.h"
+#include "ctableview.h"
 #include "frmcustomize.h"
 #include "frmmain.h"
 #include "frmplayers.h"

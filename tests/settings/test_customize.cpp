@@ -186,7 +186,7 @@ TEST_F(Customize, TheDeckTreeShowsTheChosenBackAndOKStoresIt)
     Choose(*w, "tvDeck", "Flowers 02");
     auto* preview = Get<cBGPreview>(*w, "picDeckBack");
     EXPECT_EQ(preview->ShownBack(), 502);
-    EXPECT_EQ(preview->Card()->BackPic().toImage(),
+    EXPECT_EQ(preview->BackPic().toImage(),
               s->Pictures().DeckPic(502, preview->devicePixelRatioF()).toImage());
     Choose(*w, "tvDeck", "Flowers"); // a group: the back stays
     EXPECT_EQ(w->PendingDeck(), 502);
