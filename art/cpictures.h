@@ -1,9 +1,12 @@
 #pragma once
 // The program's pictures: card faces, backs, pile marks, background tiles and the icon.
-// Every picture is painted by our own code on first use at the asked pixel ratio (device
-// pixels per logical pixel) and kept, so asking again costs a look-up.
-#include <QHash>
+// Every picture is painted by our own code at the asked pixel ratio (device pixels per
+// logical pixel) and kept, so asking again costs a look-up. The pictures kept are bounded
+// by their size in memory, the least recently used going first, so a table shown at many
+// sizes in turn keeps only what it shows.
+#include <QCache>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 #include <functional>
@@ -17,7 +20,11 @@ constexpr int kMarkAny = 14;
 
 class cPictures {
 public:
-    cPictures() = default;
+    enum Kind : quint8 { kTile, kBack, kFace, kMark, kIcon };
+    // About six full sets of the table's pictures on a 4K screen.
+    static constexpr int kCacheKilobytes = 256 * 1024;
+
+    cPictures();
     cPictures(const cPictures&) = delete;
     cPictures& operator=(const cPictures&) = delete;
 
@@ -35,16 +42,30 @@ public:
     // The icon at every size the window system asks for.
     QIcon ProgramIcon();
 
+    // The resource number a deck choice shows (the default back for an unknown choice).
+    static int DeckId(int deckIndex);
+    // Paints a picture without the cache; safe to call from any thread. A null image for
+    // an id without a picture.
+    static QImage Render(Kind kind, int id, qreal ratio);
+    // The ratio a picture asked for at `ratio` is painted and kept at.
+    static qreal KeptRatio(qreal ratio);
+    // Keeps a picture painted elsewhere (by Render) as if it had been asked for.
+    void Adopt(Kind kind, int id, qreal ratio, const QImage& image);
+    bool Has(Kind kind, int id, qreal ratio) const;
+    // The picture kept at this ratio, or failing that the one kept at the nearest other
+    // ratio, or a null pixmap: something to show at once while the right one is painted.
+    QPixmap Nearest(Kind kind, int id, qreal ratio) const;
+
     // Forgets every painted picture.
     void Clear() { cache_.clear(); }
     qsizetype CachedCount() const { return cache_.size(); }
 
 private:
-    enum Kind : quint8 { kTile, kBack, kFace, kMark, kIcon };
-    using Painter = std::function<QPixmap(qreal ratio)>;
-    QPixmap Cached(Kind kind, int id, qreal ratio, const Painter& paint);
+    QPixmap Cached(Kind kind, int id, qreal ratio);
+    void Keep(quint64 key, const QPixmap& pm);
+    static quint64 Key(Kind kind, int id, qreal ratio);
 
-    QHash<quint64, QPixmap> cache_;
+    QCache<quint64, QPixmap> cache_;
 };
 
 } // namespace solvane

@@ -6,6 +6,7 @@
 #include "mautoplay.h"
 #include "mround.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace solvane {
@@ -133,7 +134,45 @@ int cArray::EmptyPiles(int cell) const
 int cArray::CordY(int cell, int pile, int pos) const
 {
     const int closed = cell == kTableau ? ClosedCards(pile) : 0;
-    return games_.GetCordY(cell, pile, pos, closed);
+    const int y = games_.GetCordY(cell, pile, pos, closed);
+    if (cell != kTableau || tableauBottom_ <= 0 || pos <= 0)
+        return y;
+    int last = std::max<int>(top_[kTableau][pile], pos);
+    if (pile == growingPile_)
+        last = std::max(last, growingTop_);
+    const int first = games_.GetCordY(cell, pile, 0, closed);
+    const int reach = games_.GetCordY(cell, pile, last, closed) - first;
+    const int room = std::max(0, tableauBottom_ - kCardHeight - first);
+    if (reach <= room)
+        return y;
+    return first + static_cast<int>(RoundHalfEven((y - first) * double(room) / reach));
+}
+
+void cArray::SetTableauBottom(int bottom)
+{
+    bottom = std::max(bottom, 0);
+    if (bottom == tableauBottom_)
+        return;
+    tableauBottom_ = bottom;
+    for (int t = 0; t < games_.Piles(kTableau) && t < kBoardPiles; ++t)
+        RespacePile(t);
+}
+
+void cArray::RespacePile(int pile)
+{
+    for (int pos = 0; pos <= top_[kTableau][pile]; ++pos) {
+        const int pic = Slot(kTableau, pile, pos);
+        if (pic < 0)
+            continue;
+        cCard& c = cards_[pic];
+        const int x = CordX(kTableau, pile, pos), y = CordY(kTableau, pile, pos);
+        if (c.Left == x && c.Top == y)
+            continue;
+        c.Left = x;
+        c.Top = y;
+        if (observer_)
+            observer_->CardPlaced(pic, x, y, 0);
+    }
 }
 
 bool cArray::SlotHit(int pic, int cell, int pile, int pos, int mode) const
@@ -232,12 +271,21 @@ void cArray::MoveCard(int pic, int dCell, int dPile, int dPos, int32_t& tMod, in
     if (tMod != kModeReplay && tMod != kModeDeal && log_)
         log_->SaveTrans(pic, dCell, dPile, dPos, mCards, tMod);
 
+    // A pile that grows closer makes room first; the cards then land in their places.
+    if (dCell == kTableau) {
+        growingPile_ = dPile;
+        growingTop_ = dPos + mCards;
+        RespacePile(dPile);
+    }
     PlaceCard(pic, dCell, dPile, dPos, tMod, speed, dFace);
     for (int i = 1; i <= mCards; ++i)
         PlaceCard(Slot(sCell, sPile, sPos + i), dCell, dPile, dPos + i, tMod, 0, dFace);
 
     top_[sCell][sPile] = static_cast<int16_t>(sPos - 1);
     top_[dCell][dPile] = Checked16(dPos + mCards);
+    growingPile_ = growingTop_ = kEmpty;
+    if (sCell == kTableau)
+        RespacePile(sPile); // a pile that shrank spreads out again
 
     if (tMod != kModeTurnDown && tMod != kModeReplay && tMod != kModeDeal)
         Autoplay(*this);

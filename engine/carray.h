@@ -85,9 +85,16 @@ public:
     void SetFace(int pic, int faceMode);
     // Puts a card at a table position at once (dragging, returning a refused drop).
     void PositionCard(int pic, double left, double top);
-    // Table coordinates of a slot, taking the pile's closed cards into account.
+    // Table coordinates of a slot, taking the pile's closed cards into account, and for a
+    // tableau pile that would reach below the tableau's bottom, its closer spacing.
     int CordX(int cell, int pile, int pos) const { return games_.GetCordX(cell, pile, pos); }
     int CordY(int cell, int pile, int pos) const;
+    // The table coordinate the tableau piles must end above (0: none, the layout's spacing
+    // throughout). A pile whose last card would reach below it lies closer, its cards
+    // spaced evenly closer so that the last one ends at the bottom; a pile that fits keeps
+    // the layout's positions. Cards whose places change are reported to the observer.
+    void SetTableauBottom(int bottom);
+    int TableauBottom() const { return tableauBottom_; }
 
     // The one operation that changes the board.
     void MoveCard(int pic, int dCell, int dPile, int dPos, int32_t& tMod, int speed, int mCards,
@@ -110,6 +117,8 @@ private:
     int16_t& Slot(int cell, int pile, int pos);
     int16_t Slot(int cell, int pile, int pos) const;
     static void CheckCellPile(int cell, int pile);
+    // Puts the cards of a tableau pile at their places again after its spacing changed.
+    void RespacePile(int pile);
 
     cGames& games_;
     cTrans* log_ = nullptr;
@@ -122,6 +131,11 @@ private:
     std::vector<int16_t> random_;
     std::array<cCard, kDeckCards> cards_{};
     int16_t baseRank_ = 0;
+    int tableauBottom_ = 0;
+    // During a move onto a tableau pile: the pile and its top once the move is done, so that
+    // its spacing is reckoned for every card it will hold.
+    int growingPile_ = kEmpty;
+    int growingTop_ = kEmpty;
 };
 
 } // namespace solvane

@@ -19,6 +19,8 @@ namespace {
 const QString kData = QStringLiteral("Data");
 const QString kUsers = QStringLiteral("Users");
 const QString kRecent = QStringLiteral("Recent");
+const QString kWindow = QStringLiteral("Window");
+constexpr long long kWindowExtent = 100000; // pixels; anything beyond is no window
 const QString kProduct = QStringLiteral("Solvane");
 constexpr int kProbeBytes = 4096;
 
@@ -211,6 +213,29 @@ void cData::SetPlayer(int slot, const QString& name, bool makeCurrent)
     Write(kUsers, QString::number(slot), name);
     if (makeCurrent)
         SetCurPlayer(name);
+}
+
+std::optional<QRect> cData::WindowRect() const
+{
+    long long v[4] = {};
+    const char* keys[4] = {"Left", "Top", "Width", "Height"};
+    for (int i = 0; i < 4; ++i)
+        if (!ToInt(Read(kWindow, QLatin1String(keys[i])), -kWindowExtent, kWindowExtent, v[i]))
+            return std::nullopt;
+    if (v[2] <= 0 || v[3] <= 0)
+        return std::nullopt;
+    return QRect(int(v[0]), int(v[1]), int(v[2]), int(v[3]));
+}
+
+bool cData::WindowMaximized() const { return Read(kWindow, QStringLiteral("Maximized")) == QStringLiteral("1"); }
+
+void cData::SetWindowPlacement(const QRect& normal, bool maximized)
+{
+    Write(kWindow, QStringLiteral("Left"), QString::number(normal.left()));
+    Write(kWindow, QStringLiteral("Top"), QString::number(normal.top()));
+    Write(kWindow, QStringLiteral("Width"), QString::number(normal.width()));
+    Write(kWindow, QStringLiteral("Height"), QString::number(normal.height()));
+    Write(kWindow, QStringLiteral("Maximized"), maximized ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 QString cData::GetRecent(int pos) const { return Read(kRecent, QString::number(pos)); }

@@ -5,6 +5,7 @@
 #include "cgameno.h"
 
 #include <QDateTime>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -95,6 +96,12 @@ public:
     int TotalPlayers() const;
     QString GetPlayer(int slot) const;
     void SetPlayer(int slot, const QString& name, bool makeCurrent);
+
+    // Where the main window stood when it was last closed (section "Window"): its normal
+    // geometry, if one was stored whole, and whether it was maximised.
+    std::optional<QRect> WindowRect() const;
+    bool WindowMaximized() const;
+    void SetWindowPlacement(const QRect& normal, bool maximized);
 
     // Recently played games, 1 = most recent.
     QString GetRecent(int pos) const;

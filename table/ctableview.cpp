@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace solvane {
@@ -18,7 +19,6 @@ namespace solvane {
 namespace {
 constexpr int kMarkKey = 0; // item data: the mark number a placeholder shows
 constexpr double kPlaceholderZ = 0;
-const QColor kOutside(0x10, 0x10, 0x10);
 
 template <class... F> struct Overload : F... {
     using F::operator()...;
@@ -27,8 +27,9 @@ template <class... F> Overload(F...) -> Overload<F...>;
 } // namespace
 
 cTableView::cTableView(const cArray& board, cPictures& pictures, QWidget* parent)
-    : QGraphicsView(parent), board_(board), pictures_(pictures), addressDirty_(kDeckCards)
+    : QGraphicsView(parent), board_(board), pictures_(pictures), feed_(pictures), addressDirty_(kDeckCards)
 {
+    connect(&feed_, &cPictureFeed::Ready, this, &cTableView::PicturesReady);
     auto* scene = new QGraphicsScene(0, 0, kTableWidth, kTableHeight, this);
     // Cards move all the time; a spatial index would cost more than it saves for 70 items.
     scene->setItemIndexMethod(QGraphicsScene::NoIndex);
@@ -39,7 +40,6 @@ cTableView::cTableView(const cArray& board, cPictures& pictures, QWidget* parent
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTransformationAnchor(QGraphicsView::NoAnchor);
     setOptimizationFlags(QGraphicsView::DontSavePainterState | QGraphicsView::DontAdjustForAntialiasing);
-    setBackgroundBrush(kOutside);
     setTransform(QTransform::fromScale(zoom_ / kTwipsPerPixel, zoom_ / kTwipsPerPixel));
 
     auto makeMark = [scene] {
@@ -76,7 +76,8 @@ cTableView::cTableView(const cArray& board, cPictures& pictures, QWidget* parent
     addressTimer_.setInterval(0);
     connect(&addressTimer_, &QTimer::timeout, this, &cTableView::SyncAddresses);
 
-    RefreshPictures();
+    ratio_ = PictureRatio();
+    ShowPictures();
 }
 
 cTableView::~cTableView() = default;
@@ -127,9 +128,10 @@ void cTableView::SetBackground(int bgIndex, int fade, int32_t customColor)
 void cTableView::ApplyDeckBack(int deckIndex)
 {
     deckIndex_ = deckIndex;
-    const QPixmap back = ForScreen(pictures_.DeckPic(deckIndex_, ratio_));
+    const QPixmap back = Picture(cPictures::kBack, cPictures::DeckId(deckIndex_));
     for (VexCard* card : cards_)
         card->DeckPic(back);
+    RequestPictures();
 }
 
 void cTableView::SetZoom(double zoom)
@@ -142,12 +144,38 @@ void cTableView::SetZoom(double zoom)
     RefreshPictures();
 }
 
+void cTableView::FitTo(const QRectF& area)
+{
+    if (area.isEmpty())
+        return;
+    area_ = area;
+    fitting_ = true;
+    Fit();
+}
+
+void cTableView::Fit()
+{
+    const QSize vp = viewport()->size();
+    if (!fitting_ || vp.isEmpty())
+        return;
+    // Twips to logical pixels: the largest scale at which the whole area shows.
+    const double scale = std::min(vp.width() / area_.width(), vp.height() / area_.height());
+    const QSizeF shown(vp.width() / scale, vp.height() / scale);
+    const QRectF rect(area_.center().x() - shown.width() / 2, area_.top(), shown.width(), shown.height());
+    zoom_ = scale * kTwipsPerPixel;
+    setTransform(QTransform::fromScale(scale, scale));
+    setSceneRect(rect);
+    RefreshPictures();
+    emit Fitted(rect);
+    FollowPointer();
+}
+
 QSize cTableView::sizeHint() const
 {
     return QSize(int(std::ceil(kTablePixelWidth * zoom_)), int(std::ceil(kTablePixelHeight * zoom_)));
 }
 
-double cTableView::PictureRatio() const { return devicePixelRatioF() * zoom_; }
+double cTableView::PictureRatio() const { return cPictures::KeptRatio(devicePixelRatioF() * zoom_); }
 
 QPixmap cTableView::ForScreen(QPixmap pm) const
 {
@@ -156,14 +184,48 @@ QPixmap cTableView::ForScreen(QPixmap pm) const
     return pm;
 }
 
+QPixmap cTableView::Picture(cPictures::Kind kind, int id)
+{
+    // Kept at this size, or kept at another one to be shown scaled until the feed has
+    // painted it; painted here only when it has never been painted at all.
+    QPixmap pm = pictures_.Nearest(kind, id, ratio_);
+    if (pm.isNull()) {
+        pictures_.Adopt(kind, id, ratio_, cPictures::Render(kind, id, ratio_));
+        pm = pictures_.Nearest(kind, id, ratio_);
+    }
+    return ForScreen(pm);
+}
+
+void cTableView::RequestPictures()
+{
+    std::vector<cPictureFeed::Want> wants;
+    for (int face = 1; face <= kFacePictures; ++face)
+        wants.push_back({cPictures::kFace, face});
+    for (int mark = 0; mark < kMarkPictures; ++mark)
+        wants.push_back({cPictures::kMark, mark});
+    wants.push_back({cPictures::kBack, cPictures::DeckId(deckIndex_)});
+    feed_.Request(wants, ratio_);
+}
+
 void cTableView::RefreshPictures()
 {
-    ratio_ = PictureRatio();
+    const double ratio = PictureRatio();
+    if (ratio == ratio_)
+        return;
+    ratio_ = ratio;
     RenderBackground();
-    ApplyDeckBack(deckIndex_);
-    for (VexCard* card : cards_)
+    ShowPictures();
+    RequestPictures();
+}
+
+void cTableView::ShowPictures()
+{
+    const QPixmap back = Picture(cPictures::kBack, cPictures::DeckId(deckIndex_));
+    for (VexCard* card : cards_) {
+        card->DeckPic(back);
         if (!card->FacePic().isNull())
-            card->MainPic(ForScreen(pictures_.MainPic(card->FacePicture(), ratio_)));
+            card->MainPic(Picture(cPictures::kFace, card->FacePicture()));
+    }
     for (VexEmpty* m : home_)
         ShowMarkPicture(m);
     for (VexEmpty* m : right_)
@@ -174,64 +236,97 @@ void cTableView::RefreshPictures()
     ShowMarkPicture(stock_);
 }
 
+void cTableView::PicturesReady(qreal ratio)
+{
+    if (ratio == ratio_)
+        ShowPictures();
+}
+
+void cTableView::WaitForPictures()
+{
+    feed_.WaitForReady();
+}
+
 void cTableView::ShowMarkPicture(VexEmpty* item)
 {
     const QVariant mark = item->data(kMarkKey);
     if (mark.isValid())
-        item->Pic(ForScreen(pictures_.RightPic(mark.toInt(), ratio_)));
+        item->Pic(Picture(cPictures::kMark, mark.toInt()));
 }
 
 void cTableView::RenderBackground()
 {
+    // The background fills the whole table area, painted for its pixels; tiles keep their
+    // size beside the cards.
     const double dpr = devicePixelRatioF();
-    const QSize logical(int(std::ceil(kTablePixelWidth * zoom_)), int(std::ceil(kTablePixelHeight * zoom_)));
+    const QSize logical = viewport()->size();
+    if (logical.isEmpty())
+        return;
     QPixmap pm(QSize(int(std::ceil(logical.width() * dpr)), int(std::ceil(logical.height() * dpr))));
     pm.setDevicePixelRatio(dpr);
-    pm.fill(kOutside);
     QPainter p(&pm);
     p.scale(zoom_, zoom_);
-    SetBG(bgIndex_, p, QRectF(0, 0, kTablePixelWidth, kTablePixelHeight), fade_, customColor_, pictures_);
+    SetBG(bgIndex_, p, QRectF(0, 0, logical.width() / zoom_, logical.height() / zoom_), fade_, customColor_,
+          pictures_);
     p.end();
     background_ = pm;
+}
+
+void cTableView::resizeEvent(QResizeEvent* event)
+{
+    QGraphicsView::resizeEvent(event);
+    Fit();
+    RenderBackground();
 }
 
 void cTableView::paintEvent(QPaintEvent* event)
 {
     // A move to a screen of another pixel ratio: paint every picture afresh for it.
-    if (PictureRatio() != ratio_)
+    if (PictureRatio() != ratio_) {
         RefreshPictures();
+        RenderBackground();
+    }
     QGraphicsView::paintEvent(event);
 }
 
 void cTableView::drawBackground(QPainter* painter, const QRectF& rect)
 {
-    const QRectF surface(0, 0, kTableWidth, kTableHeight);
-    if (!surface.contains(rect))
-        painter->fillRect(rect, kOutside);
-    const QRectF exposed = rect & surface;
-    if (exposed.isEmpty() || background_.isNull())
+    if (background_.isNull())
         return;
-    const QTransform t = painter->worldTransform();
-    if (t.type() > QTransform::TxScale) {
-        painter->drawPixmap(surface, background_, QRectF(background_.rect()));
-        return;
-    }
-    // Copy only the exposed part, pixel for pixel, in the painter's device units.
+    // Copied pixel for pixel, in the painter's device units, whole pixels so that parts
+    // painted one by one meet without a seam.
+    const QRectF part = painter->worldTransform().mapRect(rect).toAlignedRect();
     const double ratio = background_.devicePixelRatio();
-    const QRectF dev = t.mapRect(surface);
-    const QRectF part = t.mapRect(exposed);
-    const QRectF source((part.left() - dev.left()) * ratio, (part.top() - dev.top()) * ratio,
-                        part.width() * ratio, part.height() * ratio);
+    const QRectF source(part.left() * ratio, part.top() * ratio, part.width() * ratio, part.height() * ratio);
     painter->save();
     painter->resetTransform();
     painter->drawPixmap(part, background_, source);
     painter->restore();
 }
 
+void cTableView::FollowPointer()
+{
+    // A card held while the table changed its scale is put back under the pointer, at the
+    // point where it was grabbed.
+    auto* held = dynamic_cast<VexCard*>(scene()->mouseGrabberItem());
+    if (!held)
+        return;
+    const auto it = std::find(cards_.begin(), cards_.end(), held);
+    const QPointF local = mapToScene(lastPointer_) - held->scenePos();
+    emit CardMouseMove(int(it - cards_.begin()), float(local.x()), float(local.y()));
+}
+
 // ---- Mouse
+
+void cTableView::mouseMoveEvent(QMouseEvent* event)
+{
+    lastPointer_ = event->position().toPoint();
+    QGraphicsView::mouseMoveEvent(event);
+}
 
 void cTableView::mousePressEvent(QMouseEvent* event)
 {
+    lastPointer_ = event->position().toPoint();
     // A press during an animation first lets it end, so the press meets the table as it is.
     if (IsAnimating())
         FinishAnimations();
@@ -381,7 +476,7 @@ void cTableView::Apply(const Step& step)
                            VexCard* card = cards_[size_t(pic)];
                            const CardValue& v = s.Cards[size_t(pic)];
                            card->SetValue(v.Suit, v.Num, v.Suitpile);
-                           card->MainPic(ForScreen(pictures_.MainPic(card->FacePicture(), ratio_)));
+                           card->MainPic(Picture(cPictures::kFace, card->FacePicture()));
                            BringToFront(card);
                        }
                    },

@@ -3,6 +3,7 @@
 // scene measured in twips. The board reports what happened; the view plays the reports
 // back in order, a placement of n steps over about n frames, so a chain of moves made in
 // one go by the engine is seen card by card.
+#include "cpicturefeed.h"
 #include "iboardobserver.h"
 #include "itablelook.h"
 
@@ -19,7 +20,6 @@
 namespace solvane {
 
 class cArray;
-class cPictures;
 class VexCard;
 class VexEmpty;
 
@@ -53,6 +53,13 @@ public:
     void SetZoom(double zoom);
     double Zoom() const { return zoom_; }
     QSize sizeHint() const override;
+    // From now on the table shows this area (in twips) as large as the view allows, centred
+    // across and from its top, and follows the view's size; the background fills the rest.
+    void FitTo(const QRectF& area);
+    const QRectF& FittedArea() const { return area_; }
+    // The pictures for the present size, once painted; waits for them (tests, benchmarks).
+    void WaitForPictures();
+    double PictureRatioNow() const { return ratio_; }
 
     // Plays every queued report at once.
     void FinishAnimations();
@@ -82,10 +89,14 @@ signals:
     // Running playback (or FinishAnimations) has played the last queued report. Reports
     // that take effect at once while nothing plays do not raise it: ask IsAnimating().
     void AnimationsDrained();
+    // The table was fitted to the view; the part of it shown, in twips.
+    void Fitted(const QRectF& shown);
 
 protected:
     void drawBackground(QPainter* painter, const QRectF& rect) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -126,14 +137,23 @@ private:
     void SyncAddresses();
     // Device pixels per logical pixel of the table on the present screen.
     double PictureRatio() const;
+    void Fit();
+    // Takes the pictures of a new size: at once those at hand, the sharp ones once painted.
     void RefreshPictures();
+    void RequestPictures();
+    void ShowPictures();
+    void PicturesReady(qreal ratio);
     void RenderBackground();
-    // A picture made for PictureRatio(), labelled for the screen so it is drawn pixel for pixel.
+    void FollowPointer();
+    // The picture for the present size, or until it is painted the nearest one at hand,
+    // labelled for the screen so that a picture of the right size is drawn pixel for pixel.
+    QPixmap Picture(cPictures::Kind kind, int id);
     QPixmap ForScreen(QPixmap pm) const;
     void ShowMarkPicture(VexEmpty* item);
 
     const cArray& board_;
     cPictures& pictures_;
+    cPictureFeed feed_;
     std::array<VexCard*, 52> cards_{};
     std::array<VexEmpty*, kHomeMarks> home_{};
     std::array<VexEmpty*, kGoalMarks> right_{};
@@ -154,7 +174,10 @@ private:
     int deckIndex_ = 531;
     double zoom_ = 1.0;
     double ratio_ = 0; // the ratio the pictures were made for
-    QPixmap background_;
+    bool fitting_ = false;
+    QRectF area_{0, 0, kTableWidth, kTableHeight};
+    QPixmap background_; // the whole view's
+    QPoint lastPointer_;  // in the viewport
 };
 
 } // namespace solvane

@@ -6,11 +6,15 @@
 #include "ctableview.h"
 #include "iprompt.h"
 #include "mautoplay.h"
+#include "martmetrics.h"
+#include "mtablearea.h"
 #include "mtoolicons.h"
+#include "mwindowplace.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QToolBar>
 
@@ -19,8 +23,7 @@ namespace solvane {
 namespace {
 constexpr int kStateRefreshMs = 100;
 constexpr int kStatusTickMs = 500;
-constexpr int kSurfaceWidth = 15480; // twips
-constexpr int kSurfaceInset = 20;
+constexpr int kMinimumHeight = 420;
 constexpr int kStatusItems = 4;
 const QString kSeparator = QStringLiteral("-");
 
@@ -52,6 +55,7 @@ frmMain::frmMain(cServices& services, QWidget* parent) : QMainWindow(parent), se
     PicMain = new cTableView(services_.Board(), services_.Pictures(), this);
     PicMain->setObjectName(QStringLiteral("PicMain"));
     setCentralWidget(PicMain);
+    PicMain->FitTo(GameArea(services_.Board()));
     services_.Board().SetObserver(PicMain);
     solver_ = new cSolveService(services_.Data(), services_.Boards(), services_.Lifecycle(), this);
     advisor_ = new cAdvisor(services_.Data(), services_.Boards(), services_.Lifecycle(), *solver_,
@@ -86,6 +90,7 @@ void frmMain::Load()
     FillRecent();
     Layout();
     PicMain->SetBackground(d.BGIndex(), d.Fade(), d.CustomColor());
+    PlaceWindow();
     if (d.TotalPlayers() == 0) {
         d.SetPlayer(1, QStringLiteral("Player1"), true);
         // Shown once the window is up, so that the message has its owner.
@@ -94,9 +99,47 @@ void frmMain::Load()
     }
     setWindowTitle(d.ProdName());
     mHelp[4]->setText(QStringLiteral("About ") + d.ProdName() + QStringLiteral("..."));
-    // Big enough to show the whole table at one pixel per 15 twips.
-    resize(kSurfaceWidth / kTwipsPerPixel + 8, 11205 / kTwipsPerPixel + menuBar()->sizeHint().height() +
-                                                   Toolbar1->sizeHint().height() + 8);
+}
+
+void frmMain::PlaceWindow()
+{
+    const cData& d = services_.Data();
+    // Small enough to keep the status items on the menu bar and the cards legible.
+    setMinimumSize(MinimumWidth(), kMinimumHeight);
+    // Where the window stood last, as long as that is still on a screen; otherwise the
+    // table's described size, made smaller where the screen is.
+    if (const auto last = d.WindowRect(); last && FitsAScreen(*last)) {
+        setGeometry(*last);
+        if (d.WindowMaximized())
+            setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    const QSize described(kTablePixelWidth, kTablePixelHeight + menuBar()->sizeHint().height() +
+                                                Toolbar1->sizeHint().height());
+    if (const QScreen* s = screen())
+        setGeometry(PlaceCentred(described.expandedTo(minimumSize()), s->availableGeometry()));
+}
+
+int frmMain::MinimumWidth()
+{
+    // The menu bar as wide as it needs to be with the status items at their longest.
+    const std::pair<QAction*, const char*> longest[] = {
+        {mScore, "Score :-32768"}, {mTime, "Time :10:00:00"}, {mMoves, "Moves :1000"}, {mWinnable, "Not winnable"}};
+    QStringList before;
+    for (const auto& [item, text] : longest) {
+        before << item->text();
+        item->setText(QLatin1String(text));
+    }
+    const int width = menuBar()->sizeHint().width();
+    for (int i = 0; i < int(std::size(longest)); ++i)
+        longest[i].first->setText(before[i]);
+    return width;
+}
+
+void frmMain::SavePlacement()
+{
+    cData& d = services_.Data();
+    d.SetWindowPlacement(normalGeometry(), isMaximized());
 }
 
 QMenu* frmMain::AddMenu(const QString& title, const char* name, std::vector<QAction*>& items,
@@ -211,7 +254,10 @@ void frmMain::ConnectMenus()
             Start(s.Data().CurGName(), s.Data().CurGNo());
     });
     on(mFile[5], [this] { CloseGame(); });
-    on(mFile[11], [] { QCoreApplication::exit(0); });
+    on(mFile[11], [this] {
+        SavePlacement();
+        QCoreApplication::exit(0);
+    });
     for (int k = 1; k <= kRecentGames; ++k)
         on(mRecent[k], [this, k, &s] {
             const QString name = s.Data().GetRecent(k);
@@ -265,7 +311,11 @@ void frmMain::ConnectTable()
     connect(PicMain, &cTableView::SoundReached, this,
             [&s](const QString& kind) { s.Data().PlaySound(kind); });
     connect(&s.Lifecycle(), &cLifecycle::GameWon, this, &frmMain::OnGameWon);
+    // Long piles lie closer where they would reach below the table shown.
+    connect(PicMain, &cTableView::Fitted, this,
+            [&s](const QRectF& shown) { s.Board().SetTableauBottom(int(shown.bottom()) - kBottomMargin); });
     connect(&s.Lifecycle(), &cLifecycle::GameStarted, this, [this, &s] {
+        PicMain->FitTo(GameArea(s.Board()));
         s.Replay().Stop();
         setWindowTitle(s.Lifecycle().Caption());
         FillRecent();
@@ -513,32 +563,15 @@ void frmMain::StatusTick()
 
 void frmMain::Layout()
 {
+    // The table fits itself to the area it is given.
     Toolbar1->setVisible(services_.Data().ShowToolbar() != 0);
-    // The surface keeps its size: centred in the table area, and clipped equally on both
-    // sides when the window is narrower.
-    const QSize area = PicMain->viewport()->size();
-    const double scale = PicMain->Zoom() / kTwipsPerPixel; // pixels per twip
-    const double widthTwips = area.width() / scale;
-    const double left = (widthTwips - kSurfaceWidth) / 2 - kSurfaceInset;
-    PicMain->setSceneRect(QRectF(-left, 0, widthTwips, area.height() / scale));
-}
-
-void frmMain::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    Layout();
-}
-
-void frmMain::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    Layout();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
     advisor_->StopSolve();
     solver_->CancelAll();
+    SavePlacement();
     // A game that cannot be recorded is said; the window closes all the same.
     CloseGame();
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -72,11 +72,13 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void Load();
+    // Opens where the window stood last, or at a size that fits the screen.
+    void PlaceWindow();
+    int MinimumWidth();
+    void SavePlacement();
     void BuildMenus();
     void BuildToolbar();
     QMenu* AddMenu(const QString& title, const char* name, std::vector<QAction*>& items,

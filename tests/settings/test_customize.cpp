@@ -301,6 +301,7 @@ TEST_F(ThroughMainWindow, CancelLeavesTheTableAndOKRepaintsIt)
 {
     ASSERT_TRUE(main->Start("Freecell", cGameNo(1)));
     main->Table()->FinishAnimations();
+    main->Table()->WaitForPictures();
     main->RefreshState();
     ASSERT_NE(Entry("mTools_1"), nullptr);
     EXPECT_TRUE(Entry("mTools_1")->isEnabled());

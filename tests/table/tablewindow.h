@@ -73,6 +73,7 @@ struct TableWindow {
     void Settle()
     {
         view().FinishAnimations();
+        view().WaitForPictures();
         QApplication::processEvents();
         w->RefreshState();
     }

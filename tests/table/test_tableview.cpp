@@ -288,6 +288,7 @@ TEST_F(ViewFixture, DealtFreecellMirrorsTheBoard)
 TEST_F(ViewFixture, ZoomKeepsPicturesSharp)
 {
     view.SetZoom(2.0);
+    view.WaitForPictures();
     EXPECT_EQ(view.sizeHint(), QSize(2064, 1494));
     view.CardPlaced(0, 1500, 1500, 0);
     EXPECT_EQ(Card(0).BackPic().size(), QSize(142, 192));

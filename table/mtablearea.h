@@ -1,0 +1,20 @@
+#pragma once
+// The part of the table a game uses, in twips: what the table view fits to the window.
+#include <QRectF>
+
+namespace solvane {
+
+class cArray;
+
+// Cards that fit below the deepest pile of the deal before a pile lies closer.
+constexpr int kRoomCards = 6;
+// Around the cards; the layout's own top margin.
+constexpr int kAreaMargin = 200;
+// Between the last card of a pile and the bottom of the table shown.
+constexpr int kBottomMargin = 150;
+
+// The free cells, foundations, deck and tableau piles of the board's game, with room below
+// the deepest pile as dealt for kRoomCards more cards.
+QRectF GameArea(const cArray& board);
+
+} // namespace solvane
