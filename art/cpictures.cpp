@@ -16,7 +16,7 @@
 namespace solvane {
 
 namespace {
-constexpr double kRatioSteps = 100.0; // ratios closer than 1/100 share a picture
+constexpr double kRatioSteps = 1000.0; // ratios closer than 1/1000 share a picture
 constexpr int kRatioBits = 24;
 constexpr int kKindShift = 56;
 constexpr int kBytesPerKilobyte = 1024;

@@ -49,15 +49,22 @@ bool TileBitmap(QPainter& p, const QRectF& area, cPictures& pictures, int id)
     if (!p.isActive() || !IsTileId(id))
         return false;
     const double ratio = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    const QPixmap tile = pictures.GetPic(id, ratio * std::abs(p.worldTransform().m11()));
-    if (tile.isNull())
+    return TilePixmap(p, area, pictures.GetPic(id, ratio * std::abs(p.worldTransform().m11())));
+}
+
+bool TilePixmap(QPainter& p, const QRectF& area, const QPixmap& tile)
+{
+    if (!p.isActive() || tile.isNull())
         return false;
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
     // The tile's logical size is what a tile step covers, whatever its pixel ratio.
     const QSizeF step = tile.deviceIndependentSize();
-    for (double y = area.top(); y <= area.bottom(); y += step.height())
-        for (double x = area.left(); x <= area.right(); x += step.width())
+    const QRectF drawn = p.clipBoundingRect() & area;
+    const double firstX = area.left() + std::floor((drawn.left() - area.left()) / step.width()) * step.width();
+    const double firstY = area.top() + std::floor((drawn.top() - area.top()) / step.height()) * step.height();
+    for (double y = firstY; y <= drawn.bottom(); y += step.height())
+        for (double x = firstX; x <= drawn.right(); x += step.width())
             p.drawPixmap(QRectF(QPointF(x, y), step), tile, QRectF(tile.rect()));
     p.restore();
     return true;

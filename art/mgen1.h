@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class QPainter;
+class QPixmap;
 
 namespace solvane {
 
@@ -21,6 +22,9 @@ void PaintGradient(QPainter& p, const QRectF& area, int32_t color, int fade);
 // Repeats tile `id` from the area's top-left corner over the whole area, the last row and
 // column clipped at its edge. Answers false, painting nothing, when there is no such tile.
 bool TileBitmap(QPainter& p, const QRectF& area, cPictures& pictures, int id = 1);
+// The same with a tile picture at hand (its logical size is a tile's step); only the tiles
+// within the painter's clip are drawn.
+bool TilePixmap(QPainter& p, const QRectF& area, const QPixmap& tile);
 
 // Paints background choice b: a tile (b up to 999), the custom colour (1000) or a colour
 // of the table (1001..1025), the colours faded when fade is 1. Any choice without a

@@ -165,6 +165,8 @@ void cArray::RespacePile(int pile)
         if (pic < 0)
             continue;
         cCard& c = cards_[pic];
+        if (!c.Visible)
+            continue; // a card of a game that has ended lies nowhere
         const int x = CordX(kTableau, pile, pos), y = CordY(kTableau, pile, pos);
         if (c.Left == x && c.Top == y)
             continue;

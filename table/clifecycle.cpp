@@ -51,6 +51,7 @@ std::optional<QString> cLifecycle::StartGame(const QString& name, const cGameNo&
     data_.SetRecent(name);
     custom_.SelectRules(rules);
     rules_ = rules;
+    emit RulesChosen();
     ++serial_;
     data_.SetCurGNo(number);
     data_.SetCurGName(name);

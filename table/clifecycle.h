@@ -89,6 +89,8 @@ public:
     void WinCheck() override;
 
 signals:
+    // The rules of the game being started are in place and its deal is about to be dealt.
+    void RulesChosen();
     void GameStarted();
     void GameEnded(int won);
     // All cards reached the foundations; the finish dialog should open once they are seen

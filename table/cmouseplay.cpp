@@ -74,7 +74,7 @@ bool cMousePlay::MouseMove(int pic, double x, double y)
     const int top = Round(board_.CardTop(pic) + y - pressY_);
     board_.PositionCard(pic, left, top);
     for (int i = 1; i <= runLength_; ++i)
-        board_.PositionCard(RunCard(pic, i), left, top + kFanStep * i);
+        board_.PositionCard(RunCard(pic, i), left, top + RunOffset(pic, i));
     return true;
 }
 
@@ -149,7 +149,14 @@ void cMousePlay::ReturnCards(int pic)
 {
     board_.PositionCard(pic, startLeft_, startTop_);
     for (int i = 1; i <= runLength_; ++i)
-        board_.PositionCard(RunCard(pic, i), startLeft_, startTop_ + kFanStep * i);
+        board_.PositionCard(RunCard(pic, i), startLeft_, startTop_ + RunOffset(pic, i));
+}
+
+int cMousePlay::RunOffset(int pic, int i) const
+{
+    // The run keeps the spacing of its pile, closer where the pile lies closer.
+    const int pile = board_.CardPile(pic), pos = board_.CardPos(pic);
+    return board_.CordY(kTableau, pile, pos + i) - board_.CordY(kTableau, pile, pos);
 }
 
 } // namespace solvane

@@ -12,7 +12,6 @@ class cData;
 class cMousePlay {
 public:
     static constexpr int kPlaySpeed = 3;
-    static constexpr int kFanStep = 250; // twips between the cards of a dragged run
 
     cMousePlay(cData& data, cArray& board) : data_(data), board_(board) {}
 
@@ -34,6 +33,8 @@ private:
     bool TryFoundations(int pic, int mode);
     void ReturnCards(int pic);
     int RunCard(int pic, int i) const;
+    // Twips from the run's first card to its i-th card, as they lie in their pile.
+    int RunOffset(int pic, int i) const;
 
     cData& data_;
     cArray& board_;

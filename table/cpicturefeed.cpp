@@ -2,12 +2,17 @@
 
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <QThread>
+
+#include <algorithm>
 #include <utility>
 
 namespace solvane {
 
 cPictureFeed::cPictureFeed(cPictures& pictures, QObject* parent) : QObject(parent), pictures_(pictures)
 {
+    pool_.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+    pool_.setThreadPriority(QThread::LowPriority);
     connect(&watcher_, &QFutureWatcher<Painted>::finished, this, &cPictureFeed::Adopt);
 }
 
@@ -41,7 +46,7 @@ void cPictureFeed::Start(const QList<Want>& wants, qreal ratio)
 {
     ratio_ = ratio;
     ++batch_;
-    watcher_.setFuture(QtConcurrent::mapped(wants, [ratio](const Want& w) {
+    watcher_.setFuture(QtConcurrent::mapped(&pool_, wants, [ratio](const Want& w) {
         return Painted{w.kind, w.id, cPictures::Render(w.kind, w.id, ratio)};
     }));
 }

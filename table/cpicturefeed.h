@@ -7,6 +7,7 @@
 #include <QFutureWatcher>
 #include <QList>
 #include <QObject>
+#include <QThreadPool>
 
 #include <vector>
 
@@ -44,6 +45,8 @@ private:
     void Adopt();
 
     cPictures& pictures_;
+    // Painters of their own, below the window's priority, leaving it a core of its own.
+    QThreadPool pool_;
     QFutureWatcher<Painted> watcher_;
     QList<Want> pending_;
     qreal ratio_ = 0;  // of the batch under way

@@ -3,8 +3,10 @@
 #include "carray.h"
 #include "cpictures.h"
 #include "martmetrics.h"
+#include "martlist.h"
 #include "mgen1.h"
 #include "vexcard.h"
+#include "vexdeck.h"
 #include "vexempty.h"
 
 #include <QGraphicsScene>
@@ -19,6 +21,7 @@ namespace solvane {
 namespace {
 constexpr int kMarkKey = 0; // item data: the mark number a placeholder shows
 constexpr double kPlaceholderZ = 0;
+constexpr double kDeckZ = 0.5; // above the placeholders, below every card
 
 template <class... F> struct Overload : F... {
     using F::operator()...;
@@ -57,6 +60,9 @@ cTableView::cTableView(const cArray& board, cPictures& pictures, QWidget* parent
         m = makeMark();
     waste_ = makeMark();
     stock_ = makeMark();
+    deck_ = new VexDeck;
+    deck_->setZValue(kDeckZ);
+    scene->addItem(deck_);
 
     for (int pic = 0; pic < kDeckCards; ++pic) {
         auto* card = new VexCard;
@@ -121,7 +127,7 @@ void cTableView::SetBackground(int bgIndex, int fade, int32_t customColor)
     bgIndex_ = bgIndex;
     fade_ = fade;
     customColor_ = customColor;
-    RenderBackground();
+    RequestPictures();
     viewport()->update();
 }
 
@@ -161,7 +167,11 @@ void cTableView::Fit()
     // Twips to logical pixels: the largest scale at which the whole area shows.
     const double scale = std::min(vp.width() / area_.width(), vp.height() / area_.height());
     const QSizeF shown(vp.width() / scale, vp.height() / scale);
-    const QRectF rect(area_.center().x() - shown.width() / 2, area_.top(), shown.width(), shown.height());
+    // The left edge on a whole pixel, so that the view shows the area without a fraction
+    // of a pixel's shift.
+    const double left = std::floor((area_.center().x() - shown.width() / 2) * scale) / scale;
+    const double top = std::floor(area_.top() * scale) / scale;
+    const QRectF rect(left, top, shown.width(), shown.height());
     zoom_ = scale * kTwipsPerPixel;
     setTransform(QTransform::fromScale(scale, scale));
     setSceneRect(rect);
@@ -177,34 +187,43 @@ QSize cTableView::sizeHint() const
 
 double cTableView::PictureRatio() const { return cPictures::KeptRatio(devicePixelRatioF() * zoom_); }
 
-QPixmap cTableView::ForScreen(QPixmap pm) const
-{
-    if (!pm.isNull() && pm.devicePixelRatio() != devicePixelRatioF())
-        pm.setDevicePixelRatio(devicePixelRatioF());
-    return pm;
-}
-
 QPixmap cTableView::Picture(cPictures::Kind kind, int id)
 {
     // Kept at this size, or kept at another one to be shown scaled until the feed has
     // painted it; painted here only when it has never been painted at all.
     QPixmap pm = pictures_.Nearest(kind, id, ratio_);
     if (pm.isNull()) {
-        pictures_.Adopt(kind, id, ratio_, cPictures::Render(kind, id, ratio_));
+        // A tile takes long to paint large: a small one stands in meanwhile.
+        const double ratio = kind == cPictures::kTile ? std::min(ratio_, devicePixelRatioF()) : ratio_;
+        pictures_.Adopt(kind, id, ratio, cPictures::Render(kind, id, ratio));
         pm = pictures_.Nearest(kind, id, ratio_);
     }
-    return ForScreen(pm);
+    return pm;
 }
 
 void cTableView::RequestPictures()
 {
-    std::vector<cPictureFeed::Want> wants;
-    for (int face = 1; face <= kFacePictures; ++face)
-        wants.push_back({cPictures::kFace, face});
-    for (int mark = 0; mark < kMarkPictures; ++mark)
-        wants.push_back({cPictures::kMark, mark});
-    wants.push_back({cPictures::kBack, cPictures::DeckId(deckIndex_)});
+    // The pictures in use: a table without a game wants only its back painted anew.
+    std::vector<cPictureFeed::Want> wants{{cPictures::kBack, cPictures::DeckId(deckIndex_)}};
+    if (IsTileId(bgIndex_))
+        wants.push_back({cPictures::kTile, bgIndex_});
+    for (const VexCard* card : cards_)
+        if (!card->FacePic().isNull())
+            wants.push_back({cPictures::kFace, card->FacePicture()});
+    for (const VexEmpty* mark : MarkItems())
+        if (const QVariant m = mark->data(kMarkKey); m.isValid())
+            wants.push_back({cPictures::kMark, m.toInt()});
     feed_.Request(wants, ratio_);
+}
+
+std::vector<VexEmpty*> cTableView::MarkItems() const
+{
+    std::vector<VexEmpty*> all(home_.begin(), home_.end());
+    all.insert(all.end(), right_.begin(), right_.end());
+    all.insert(all.end(), res_.begin(), res_.end());
+    all.push_back(waste_);
+    all.push_back(stock_);
+    return all;
 }
 
 void cTableView::RefreshPictures()
@@ -213,7 +232,6 @@ void cTableView::RefreshPictures()
     if (ratio == ratio_)
         return;
     ratio_ = ratio;
-    RenderBackground();
     ShowPictures();
     RequestPictures();
 }
@@ -226,14 +244,8 @@ void cTableView::ShowPictures()
         if (!card->FacePic().isNull())
             card->MainPic(Picture(cPictures::kFace, card->FacePicture()));
     }
-    for (VexEmpty* m : home_)
+    for (VexEmpty* m : MarkItems())
         ShowMarkPicture(m);
-    for (VexEmpty* m : right_)
-        ShowMarkPicture(m);
-    for (VexEmpty* m : res_)
-        ShowMarkPicture(m);
-    ShowMarkPicture(waste_);
-    ShowMarkPicture(stock_);
 }
 
 void cTableView::PicturesReady(qreal ratio)
@@ -254,53 +266,34 @@ void cTableView::ShowMarkPicture(VexEmpty* item)
         item->Pic(Picture(cPictures::kMark, mark.toInt()));
 }
 
-void cTableView::RenderBackground()
-{
-    // The background fills the whole table area, painted for its pixels; tiles keep their
-    // size beside the cards.
-    const double dpr = devicePixelRatioF();
-    const QSize logical = viewport()->size();
-    if (logical.isEmpty())
-        return;
-    QPixmap pm(QSize(int(std::ceil(logical.width() * dpr)), int(std::ceil(logical.height() * dpr))));
-    pm.setDevicePixelRatio(dpr);
-    QPainter p(&pm);
-    p.scale(zoom_, zoom_);
-    SetBG(bgIndex_, p, QRectF(0, 0, logical.width() / zoom_, logical.height() / zoom_), fade_, customColor_,
-          pictures_);
-    p.end();
-    background_ = pm;
-}
-
 void cTableView::resizeEvent(QResizeEvent* event)
 {
     QGraphicsView::resizeEvent(event);
     Fit();
-    RenderBackground();
 }
 
 void cTableView::paintEvent(QPaintEvent* event)
 {
     // A move to a screen of another pixel ratio: paint every picture afresh for it.
-    if (PictureRatio() != ratio_) {
+    if (PictureRatio() != ratio_)
         RefreshPictures();
-        RenderBackground();
-    }
     QGraphicsView::paintEvent(event);
 }
 
 void cTableView::drawBackground(QPainter* painter, const QRectF& rect)
 {
-    if (background_.isNull())
-        return;
-    // Copied pixel for pixel, in the painter's device units, whole pixels so that parts
-    // painted one by one meet without a seam.
+    // The background fills the whole view, drawn where it is exposed, in the view's pixels
+    // scaled with the cards so that tiles keep their size beside them. Whole pixels, so
+    // that parts drawn one by one meet without a seam.
     const QRectF part = painter->worldTransform().mapRect(rect).toAlignedRect();
-    const double ratio = background_.devicePixelRatio();
-    const QRectF source(part.left() * ratio, part.top() * ratio, part.width() * ratio, part.height() * ratio);
+    const QRectF view = viewport()->rect();
     painter->save();
     painter->resetTransform();
-    painter->drawPixmap(part, background_, source);
+    painter->setClipRect(part);
+    painter->scale(zoom_, zoom_);
+    const QRectF area(0, 0, view.width() / zoom_, view.height() / zoom_);
+    if (!IsTileId(bgIndex_) || !TilePixmap(*painter, area, Picture(cPictures::kTile, bgIndex_)))
+        SetBG(bgIndex_, *painter, area, fade_, customColor_, pictures_);
     painter->restore();
 }
 
@@ -455,15 +448,28 @@ bool cTableView::PlayPlace(Place& s, bool all)
         s.Y0 = card->y();
         s.Started = true;
     }
-    if (all || s.Steps < 1 || ++s.Done >= s.Steps) {
+    const bool done = all || s.Steps < 1 || ++s.Done >= s.Steps;
+    if (done) {
         card->setPos(s.X, s.Y);
-        return true;
+    } else {
+        // Step i of n covers i/n of the way in each direction.
+        const double sx = s.X < s.X0 ? -1 : 1, sy = s.Y < s.Y0 ? -1 : 1;
+        const double f = double(s.Done) / s.Steps;
+        card->setPos(s.X0 + sx * std::abs(s.X - s.X0) * f, s.Y0 + sy * std::abs(s.Y - s.Y0) * f);
     }
-    // Step i of n covers i/n of the way in each direction.
-    const double sx = s.X < s.X0 ? -1 : 1, sy = s.Y < s.Y0 ? -1 : 1;
-    const double f = double(s.Done) / s.Steps;
-    card->setPos(s.X0 + sx * std::abs(s.X - s.X0) * f, s.Y0 + sy * std::abs(s.Y - s.Y0) * f);
-    return false;
+    ShowDeck();
+    return done;
+}
+
+void cTableView::ShowDeck()
+{
+    // The cards lying face down where the deal takes them from, as the table shows them now.
+    const QPointF at(board_.CordX(kStock, 0, 0), board_.CordY(kStock, 0, 0));
+    const int cards = int(std::count_if(cards_.begin(), cards_.end(), [&at](const VexCard* c) {
+        return c->isVisible() && c->pos() == at && c->FaceMode() == VexCard::kFaceDownMode;
+    }));
+    deck_->setPos(at);
+    deck_->SetCards(cards);
 }
 
 void cTableView::Apply(const Step& step)
@@ -501,6 +507,7 @@ void cTableView::Apply(const Step& step)
                            m->hide();
                        waste_->hide();
                        stock_->hide();
+                       deck_->SetCards(0);
                    },
                    [this](const Sound& s) { emit SoundReached(s.Kind); },
                },

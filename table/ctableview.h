@@ -16,11 +16,13 @@
 #include <cstdint>
 #include <deque>
 #include <variant>
+#include <vector>
 
 namespace solvane {
 
 class cArray;
 class VexCard;
+class VexDeck;
 class VexEmpty;
 
 constexpr int kTableWidth = 15480; // twips
@@ -44,6 +46,7 @@ public:
     VexEmpty* PicRes(int pile) const;
     VexEmpty* PicWaste() const { return waste_; }
     VexEmpty* PicStock() const { return stock_; }
+    const VexDeck* Deck() const { return deck_; }
 
     // Repaints the surface with a background choice (tile, custom colour or named colour).
     void SetBackground(int bgIndex, int fade, int32_t customColor) override;
@@ -133,6 +136,7 @@ private:
     void Apply(const Step& step);
 
     VexEmpty* MarkItem(int cell, int pile) const;
+    std::vector<VexEmpty*> MarkItems() const;
     void BringToFront(QGraphicsItem* item);
     void SyncAddresses();
     // Device pixels per logical pixel of the table on the present screen.
@@ -143,12 +147,11 @@ private:
     void RequestPictures();
     void ShowPictures();
     void PicturesReady(qreal ratio);
-    void RenderBackground();
     void FollowPointer();
-    // The picture for the present size, or until it is painted the nearest one at hand,
-    // labelled for the screen so that a picture of the right size is drawn pixel for pixel.
+    // Shows the edges of the deck under the cards still to be dealt.
+    void ShowDeck();
+    // The picture for the present size, or until it is painted the nearest one at hand.
     QPixmap Picture(cPictures::Kind kind, int id);
-    QPixmap ForScreen(QPixmap pm) const;
     void ShowMarkPicture(VexEmpty* item);
 
     const cArray& board_;
@@ -160,6 +163,7 @@ private:
     std::array<VexEmpty*, kCellMarks> res_{};
     VexEmpty* waste_ = nullptr;
     VexEmpty* stock_ = nullptr;
+    VexDeck* deck_ = nullptr;
 
     std::deque<Step> queue_;
     QTimer frameTimer_;
@@ -176,7 +180,6 @@ private:
     double ratio_ = 0; // the ratio the pictures were made for
     bool fitting_ = false;
     QRectF area_{0, 0, kTableWidth, kTableHeight};
-    QPixmap background_; // the whole view's
     QPoint lastPointer_;  // in the viewport
 };
 

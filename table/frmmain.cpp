@@ -55,7 +55,7 @@ frmMain::frmMain(cServices& services, QWidget* parent) : QMainWindow(parent), se
     PicMain = new cTableView(services_.Board(), services_.Pictures(), this);
     PicMain->setObjectName(QStringLiteral("PicMain"));
     setCentralWidget(PicMain);
-    PicMain->FitTo(GameArea(services_.Board()));
+    PicMain->FitTo(GameArea(services_.Boards().Games()));
     services_.Board().SetObserver(PicMain);
     solver_ = new cSolveService(services_.Data(), services_.Boards(), services_.Lifecycle(), this);
     advisor_ = new cAdvisor(services_.Data(), services_.Boards(), services_.Lifecycle(), *solver_,
@@ -117,7 +117,7 @@ void frmMain::PlaceWindow()
     const QSize described(kTablePixelWidth, kTablePixelHeight + menuBar()->sizeHint().height() +
                                                 Toolbar1->sizeHint().height());
     if (const QScreen* s = screen())
-        setGeometry(PlaceCentred(described.expandedTo(minimumSize()), s->availableGeometry()));
+        setGeometry(PlaceCentred(described, minimumSize(), s->availableGeometry()));
 }
 
 int frmMain::MinimumWidth()
@@ -314,8 +314,10 @@ void frmMain::ConnectTable()
     // Long piles lie closer where they would reach below the table shown.
     connect(PicMain, &cTableView::Fitted, this,
             [&s](const QRectF& shown) { s.Board().SetTableauBottom(int(shown.bottom()) - kBottomMargin); });
+    // The table takes the scale of the new game before its deal is drawn.
+    connect(&s.Lifecycle(), &cLifecycle::RulesChosen, this,
+            [this, &s] { PicMain->FitTo(GameArea(s.Boards().Games())); });
     connect(&s.Lifecycle(), &cLifecycle::GameStarted, this, [this, &s] {
-        PicMain->FitTo(GameArea(s.Board()));
         s.Replay().Stop();
         setWindowTitle(s.Lifecycle().Caption());
         FillRecent();

@@ -9,6 +9,7 @@
 #include "frmmain.h"
 #include "frmsplash.h"
 #include "mhelppage.h"
+#include "mmemory.h"
 #include "mstudio.h"
 #include "mwindows.h"
 #include "mwirecatalogue.h"
@@ -36,6 +37,7 @@ QString DesignedPage(cServices& s, int id)
 
 int main(int argc, char** argv)
 {
+    KeepLargeBuffersForReuse();
     QApplication app(argc, argv);
     auto data = std::make_unique<cData>();
     data->InitCD(QStringLiteral("Solvane"), kStandardGameCount, QStringLiteral("qbn.chm"));

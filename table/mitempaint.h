@@ -1,6 +1,7 @@
 #pragma once
-// Drawing a card-sized picture on the table: pixel for pixel when the view's scale matches
-// the picture's pixel ratio (the common case, and the fast one), smoothly scaled otherwise.
+// Drawing a card-sized picture on the table: pixel for pixel when the picture was painted
+// for the size shown (the common case, and the fast one), smoothly scaled otherwise (for the
+// moment a new size takes to paint).
 #include <QPainterPath>
 #include <QPixmap>
 #include <QRectF>

@@ -4,7 +4,7 @@
 
 namespace solvane {
 
-class cArray;
+class cGames;
 
 // Cards that fit below the deepest pile of the deal before a pile lies closer.
 constexpr int kRoomCards = 6;
@@ -13,8 +13,8 @@ constexpr int kAreaMargin = 200;
 // Between the last card of a pile and the bottom of the table shown.
 constexpr int kBottomMargin = 150;
 
-// The free cells, foundations, deck and tableau piles of the board's game, with room below
-// the deepest pile as dealt for kRoomCards more cards.
-QRectF GameArea(const cArray& board);
+// The free cells, foundations, deck and tableau piles of a game, with room below the
+// deepest pile its deal makes for kRoomCards more cards.
+QRectF GameArea(const cGames& game);
 
 } // namespace solvane

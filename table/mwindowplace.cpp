@@ -34,10 +34,10 @@ bool FitsAScreen(const QRect& geometry)
                        [&](const QScreen* s) { return s->availableGeometry().contains(geometry); });
 }
 
-QRect PlaceCentred(QSize wanted, const QRect& available)
+QRect PlaceCentred(QSize wanted, QSize minimum, const QRect& available)
 {
     const QSize most(int(available.width() * kScreenShare), int(available.height() * kScreenShare));
-    const QSize size = wanted.boundedTo(most);
+    const QSize size = wanted.boundedTo(most).expandedTo(minimum);
     QRect r(QPoint(0, 0), size);
     r.moveCenter(available.center());
     return r;
@@ -63,7 +63,12 @@ void KeepOnScreen(QWidget* window)
 
 void KeepWindowsOnScreen(QObject* application)
 {
-    application->installEventFilter(new cOnScreen(application));
+    const QString name = QStringLiteral("KeepWindowsOnScreen");
+    if (application->findChild<QObject*>(name, Qt::FindDirectChildrenOnly))
+        return; // once is enough
+    auto* filter = new cOnScreen(application);
+    filter->setObjectName(name);
+    application->installEventFilter(filter);
 }
 
 } // namespace solvane

@@ -8,6 +8,9 @@
 #include "mwirecatalogue.h"
 #include "mwirescores.h"
 #include "mwiresettings.h"
+#include "mwindowplace.h"
+
+#include <QCoreApplication>
 
 namespace solvane {
 
@@ -34,6 +37,7 @@ void OpenFinish(frmMain& main, cServices& s, QWidget* owner)
 
 void WireWindows(frmMain& main, cServices& s)
 {
+    KeepWindowsOnScreen(QCoreApplication::instance());
     main.SetOpener(QStringLiteral("frmFinish"), [&main, &s](QWidget* owner) { OpenFinish(main, s, owner); });
     main.SetOpener(QStringLiteral("frmHistory"), [&s](QWidget* owner) {
         frmHistory dlg(s.Boards().Log(), owner);

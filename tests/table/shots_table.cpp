@@ -28,6 +28,14 @@ int main(int argc, char** argv)
     w.show();
     QApplication::processEvents();
     w.Start(kAnyOnAnyGame, cGameNo(12));
+    // With a third argument: the deal as it shows after that many frames.
+    if (argc > 3) {
+        w.Table()->WaitForPictures();
+        for (int frame = QByteArray(argv[3]).toInt(); frame > 0; --frame)
+            w.Table()->PlayFrame();
+        SaveShot(w, folder, name);
+        return 0;
+    }
     w.Table()->FinishAnimations();
     BuildLongPile(s->Board(), 2, 24);
     w.Table()->FinishAnimations();

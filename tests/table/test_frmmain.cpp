@@ -7,7 +7,10 @@
 #include <QDir>
 #include <QThread>
 
+#include <QGuiApplication>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QToolBar>
 
 using namespace solvane;
@@ -358,4 +361,33 @@ TEST(MainWindow, AutoplayToggleAndToolbarLayout)
     const int width = t.view().viewport()->width();
     EXPECT_LT(leftEdge, 0);
     EXPECT_NEAR(-leftEdge, rightEdge - width, 4);
+}
+
+TEST(MainWindow, OpensWithinTheScreenAndWhereItStoodLast)
+{
+    TestServices s;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QRect closedAt;
+    {
+        frmMain w(*s);
+        EXPECT_TRUE(screen.contains(w.frameGeometry())) << "a first start fits the screen " << w.frameGeometry().width() << "x" << w.frameGeometry().height() << "+" << w.frameGeometry().x() << "+" << w.frameGeometry().y() << " screen " << screen.width() << "x" << screen.height() << " min " << w.minimumWidth();
+        w.show();
+        w.setGeometry(QRect(screen.topLeft() + QPoint(5, 7), w.minimumSize() + QSize(3, 2)));
+        QApplication::processEvents();
+        closedAt = w.normalGeometry();
+        w.close();
+    }
+    EXPECT_EQ(s.Data().WindowRect(), closedAt);
+    EXPECT_FALSE(s.Data().WindowMaximized());
+    {
+        frmMain w(*s);
+        EXPECT_EQ(w.geometry(), closedAt);
+    }
+    // Where no screen is any longer, the stored place is ignored.
+    s.Data().SetWindowPlacement(QRect(screen.right() + 500, 0, 900, 700), true);
+    frmMain w(*s);
+    EXPECT_TRUE(screen.contains(w.geometry()));
+    EXPECT_FALSE(w.windowState() & Qt::WindowMaximized);
+    // Never smaller than the menu bar with its status items at their longest.
+    EXPECT_GE(w.minimumWidth(), w.menuBar()->sizeHint().width());
 }

@@ -4,6 +4,7 @@
 #include "cpictures.h"
 #include "ctableview.h"
 #include "vexcard.h"
+#include "vexdeck.h"
 #include "vexempty.h"
 
 #include <QApplication>
@@ -283,6 +284,26 @@ TEST_F(ViewFixture, DealtFreecellMirrorsTheBoard)
     EXPECT_EQ(shot.pixel(1, 1), qRgb(0, 100, 0)); // the default table at its top
     if (const char* path = std::getenv("SOLVANE_TABLE_PNG"))
         shot.save(QString::fromLocal8Bit(path));
+}
+
+TEST_F(ViewFixture, TheDealIsDealtFromADeckThatThinsAsItGoes)
+{
+    set.NewDeal(*StandardRules("Freecell"), 1);
+    ASSERT_TRUE(view.IsAnimating());
+    view.PlayFrame();
+    const int full = view.Deck()->Edges();
+    EXPECT_GT(full, 5);
+    EXPECT_TRUE(view.Deck()->isVisible());
+    EXPECT_EQ(view.Deck()->pos(), QPointF(set.Board().CordX(kStock, 0, 0), set.Board().CordY(kStock, 0, 0)));
+    for (int frame = 0; frame < 200; ++frame)
+        view.PlayFrame();
+    EXPECT_LT(view.Deck()->Edges(), full);
+    // Once dealt there is no deck, also under a card later played to the first free cell.
+    view.FinishAnimations();
+    EXPECT_FALSE(view.Deck()->isVisible());
+    set.Board().Move(set.Board().GetTopPicID(kTableau, 0), kReserve, 0, 0, kModeNormal, 0);
+    view.FinishAnimations();
+    EXPECT_FALSE(view.Deck()->isVisible());
 }
 
 TEST_F(ViewFixture, ZoomKeepsPicturesSharp)
