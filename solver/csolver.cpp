@@ -19,10 +19,10 @@ constexpr uint64_t kCheckEvery = 1024;
 // The search stops this share of the time limit early, so that the answer, with the memory
 // handed back and the clock read only every so often, still comes within the limit.
 constexpr double kStopEarly = 0.02;
-// Shares of the memory limit: the table of positions may take five eighths once grown (and
-// half as much again for a moment while it doubles), the path of the depth-first pass one
+// Shares of the memory limit: the table of positions may take three quarters once grown
+// (and a little more for a moment while it grows), the path of the depth-first pass one
 // eighth.
-constexpr size_t kTableShareNum = 5, kTableShareDen = 8;
+constexpr size_t kTableShareNum = 3, kTableShareDen = 4;
 constexpr size_t kPathShareDen = 8;
 
 // Grows a vector for `extra` more elements by doubling, unless that would pass `budget`
@@ -38,9 +38,8 @@ bool Room(std::vector<T>& v, size_t extra, size_t others, size_t budget)
     v.reserve(cap);
     return true;
 }
-// The best-first pass gives up after keeping this many positions, or after this share of the
-// time left, and leaves the rest to the complete pass.
-constexpr uint64_t kQuickBudget = 1000000;
+// The best-first pass gives up when its memory is full, or after this share of the time
+// left, and leaves the rest to the complete pass.
 constexpr int kQuickTimeNum = 1, kQuickTimeDen = 2;
 // The complete pass orders its moves by the estimate too: it tries every move anyway, but a
 // won position is often found long before the last one.
@@ -160,13 +159,16 @@ Verdict cSolver::Search()
         const auto now = std::chrono::steady_clock::now();
         const auto quickEnd = now + (deadline_ - now) * kQuickTimeNum / kQuickTimeDen;
         cBestFirst quick(start_, table_, quickEnd, limits_.cancel, limits_.bytes);
-        o = quick.Run(kQuickBudget);
+        o = quick.Run(0);
         positions_ += quick.Positions();
         last_ = o;
         if (o == Outcome::Won) {
             solution_ = quick.Solution();
             return Verdict::Winnable;
         }
+        // What the quick pass leaves out cannot matter under such rules: it saw everything.
+        if (o == Outcome::Exhausted && start_.Rules().FoundationFirst())
+            return Verdict::NotWinnable;
         if (o == Outcome::Time && std::chrono::steady_clock::now() < deadline_)
             o = Outcome::Budget;
     }
@@ -302,8 +304,9 @@ void cSolver::DropWayBack(const Frame& parent)
 bool cSolver::PushFrame(const Pass& pass, bool root)
 {
     scratch_.clear();
+    const bool foundationFirst = p_.Rules().FoundationFirst();
     MoveFilter filter;
-    filter.fromFoundations = pass.complete;
+    filter.fromFoundations = pass.complete && !foundationFirst;
     // Before the first move, a move that changes nothing can still set autoplay off.
     filter.every = root && p_.Rules().Autoplay() && AutoplayPending(p_);
     GenerateMoves(p_, filter, scratch_);
@@ -311,7 +314,7 @@ bool cSolver::PushFrame(const Pass& pass, bool root)
     if (!root && (frames_.size() > 1 || !p_.Rules().Autoplay()))
         DropWayBack(frames_.back());
     SolverMove forced;
-    if (!pass.complete && !p_.Rules().Autoplay() && SafeFoundationMove(p_, scratch_, forced))
+    if ((!pass.complete || foundationFirst) && !p_.Rules().Autoplay() && SafeFoundationMove(p_, scratch_, forced))
         ranked_.assign(1, {0, forced});
     else
         Rank(scratch_, pass.estimateWeight);
