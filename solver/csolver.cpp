@@ -306,9 +306,9 @@ bool cSolver::PushFrame(const Pass& pass, bool root)
     scratch_.clear();
     const bool foundationFirst = p_.Rules().FoundationFirst();
     MoveFilter filter;
-    filter.fromFoundations = pass.complete && !foundationFirst;
     // Before the first move, a move that changes nothing can still set autoplay off.
     filter.every = root && p_.Rules().Autoplay() && AutoplayPending(p_);
+    filter.fromFoundations = pass.complete && BackMovesMatter(p_, !filter.every);
     GenerateMoves(p_, filter, scratch_);
     // The start may still have autoplay to do, so going back there can lead elsewhere.
     if (!root && (frames_.size() > 1 || !p_.Rules().Autoplay()))

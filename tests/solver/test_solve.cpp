@@ -193,8 +193,9 @@ TEST(Solve, DesignedGamesAgreeWithAnExhaustiveSearchNearTheirEnd)
             const SolveResult r = Solve(rules, set.Board(), host.autoplay, Quick());
             ASSERT_EQ(r.verdict, ref.winnable ? Verdict::Winnable : Verdict::NotWinnable)
                 << FormatRules(rules) << (host.autoplay ? " autoplay" : "") << "\n" << BoardText(set.Board());
-            if (ref.winnable)
+            if (ref.winnable) {
                 EXPECT_TRUE(ReplaysToWin(set.Board(), r));
+            }
             notWinnable += !ref.winnable;
             ++decided;
         }
