@@ -18,12 +18,15 @@ namespace {
 constexpr uint64_t kCheckEvery = 1024;
 // The search stops this share of the time limit early, so that the answer, with the memory
 // handed back and the clock read only every so often, still comes within the limit.
-constexpr double kStopEarly = 0.02;
+constexpr double kStopEarly = 0.04;
 // Shares of the memory limit: the table of positions may take three quarters once grown
 // (and a little more for a moment while it grows), the path of the depth-first pass one
-// eighth.
+// eighth. The best-first pass keeps its tree beside the table: together they may take seven
+// eighths, the table half.
 constexpr size_t kTableShareNum = 3, kTableShareDen = 4;
 constexpr size_t kPathShareDen = 8;
+constexpr size_t kQuickShareNum = 7, kQuickShareDen = 8;
+constexpr size_t kQuickTableShareDen = 2;
 
 // Grows a vector for `extra` more elements by doubling, unless that would pass `budget`
 // bytes together with `others`.
@@ -158,7 +161,8 @@ Verdict cSolver::Search()
         // It may take a share of the time that is left; the complete pass gets the rest.
         const auto now = std::chrono::steady_clock::now();
         const auto quickEnd = now + (deadline_ - now) * kQuickTimeNum / kQuickTimeDen;
-        cBestFirst quick(start_, table_, quickEnd, limits_.cancel, limits_.bytes);
+        table_.SetLimit(limits_.bytes / kQuickTableShareDen);
+        cBestFirst quick(start_, table_, quickEnd, limits_.cancel, limits_.bytes / kQuickShareDen * kQuickShareNum);
         o = quick.Run(0);
         positions_ += quick.Positions();
         last_ = o;
@@ -172,6 +176,8 @@ Verdict cSolver::Search()
         if (o == Outcome::Time && std::chrono::steady_clock::now() < deadline_)
             o = Outcome::Budget;
     }
+    table_.Clear();
+    table_.SetLimit(limits_.bytes / kTableShareDen * kTableShareNum);
     ReleaseFreeMemory();
     noise_ = 0; // the complete pass takes the moves in their plain order
     if (o == Outcome::Exhausted || o == Outcome::Budget || o == Outcome::Memory)

@@ -22,6 +22,8 @@ public:
     Added Add(const PositionKey& key);
     size_t Size() const { return size_; }
     size_t Bytes() const;
+    // A new bound for the table's memory, from its next growth on.
+    void SetLimit(size_t maxBytes) { maxBytes_ = maxBytes; }
     // How many positions the table can hold at its largest.
     size_t Capacity() const;
     void Clear();
