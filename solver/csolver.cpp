@@ -52,6 +52,7 @@ constexpr int kCompleteWeight = 50;
 // most dashes that went astray.
 constexpr uint64_t kDashFirst = 300;
 constexpr int kDashRounds = 6;
+constexpr int kFoundationFirstDashRounds = 0;
 constexpr int kNoise = 100;
 constexpr int kDashWeights[] = {50, 0, 1000};
 
@@ -151,10 +152,15 @@ Verdict cSolver::Search()
         return Verdict::Unknown;
     }
     // A short depth-first dash along the best-looking moves wins most deals at once.
-    if (Dashes())
+    const Outcome dashed = Dashes();
+    if (dashed == Outcome::Won)
         return Verdict::Winnable;
-    if (last_ == Outcome::Time || last_ == Outcome::Cancelled)
+    if (dashed == Outcome::Time || dashed == Outcome::Cancelled)
         return Verdict::Unknown;
+    // What a dash leaves out cannot matter under such rules: a dash that saw everything
+    // it could see is a proof.
+    if (dashed == Outcome::Exhausted && start_.Rules().FoundationFirst())
+        return Verdict::NotWinnable;
     Outcome o = Outcome::Exhausted;
     {
         // The quick pass keeps its positions only while it runs.
@@ -189,21 +195,22 @@ Verdict cSolver::Search()
     }
 }
 
-bool cSolver::Dashes()
+cSolver::Outcome cSolver::Dashes()
 {
     uint64_t budget = kDashFirst;
-    for (int round = 0; round < kDashRounds; ++round, budget *= 2)
+    // Where the best-first pass is complete it wins about as soon as the dashes would, and
+    // proves the rest: no dashes.
+    const int rounds = start_.Rules().FoundationFirst() ? kFoundationFirstDashRounds : kDashRounds;
+    for (int round = 0; round < rounds; ++round, budget *= 2)
         for (int w : kDashWeights) {
             noise_ = round == 0 ? 0 : kNoise;
             noiseState_ = uint64_t(round) * 7919 + uint64_t(w);
             const Outcome o = RunPass({false, budget, w});
-            if (o == Outcome::Won)
-                return true;
             // A dash that saw everything it could see gains nothing from more room.
             if (o != Outcome::Budget)
-                return false;
+                return o;
         }
-    return false;
+    return Outcome::Budget;
 }
 
 size_t cSolver::PathBytes() const

@@ -53,7 +53,9 @@ private:
     bool PushFrame(const Pass& pass, bool root);
     // Leaves out of scratch_ the move that takes back the parent frame's move.
     void DropWayBack(const Frame& parent);
-    bool Dashes();
+    // Short depth-first passes: Won, Exhausted when one saw all it could, Budget when none
+    // was decisive, or the limit that stopped them.
+    Outcome Dashes();
     // Scores the moves into ranked_, the better the higher.
     void Rank(const std::vector<SolverMove>& moves, int estimateWeight);
     // The frame's best move not yet tried.
