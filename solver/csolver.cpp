@@ -18,7 +18,7 @@ namespace {
 constexpr uint64_t kCheckEvery = 1024;
 // The search stops this share of the time limit early, so that the answer, with the memory
 // handed back and the clock read only every so often, still comes within the limit.
-constexpr double kStopEarly = 0.04;
+constexpr double kStopEarly = 0.05;
 // Shares of the memory limit: the table of positions may take three quarters once grown
 // (and a little more for a moment while it grows), the path of the depth-first pass one
 // eighth. The best-first pass keeps its tree beside the table: together they may take seven
@@ -43,10 +43,12 @@ bool Room(std::vector<T>& v, size_t extra, size_t others, size_t budget)
 }
 // The best-first pass gives up when its memory is full, or after this share of the time
 // left, and leaves the rest to the complete pass.
-constexpr int kQuickTimeNum = 1, kQuickTimeDen = 2;
+constexpr int kQuickTimeNum = 1, kQuickTimeDen = 4;
 // The complete pass orders its moves by the estimate too: it tries every move anyway, but a
 // won position is often found long before the last one.
 constexpr int kCompleteWeight = 50;
+// Positions of the short complete pass that comes before the best-first pass.
+constexpr uint64_t kShortProof = 100000;
 // The dashes: short depth-first passes, each with a budget that doubles every round, under
 // three move orders; after the first round the orders are shaken a little, which rescues
 // most dashes that went astray.
@@ -161,6 +163,18 @@ Verdict cSolver::Search()
     // it could see is a proof.
     if (dashed == Outcome::Exhausted && start_.Rules().FoundationFirst())
         return Verdict::NotWinnable;
+    if (!start_.Rules().FoundationFirst()) {
+        // A short complete pass settles most positions that cannot be won before the
+        // best-first pass spends its share of the time on them.
+        noise_ = 0;
+        switch (RunPass({true, kShortProof, kCompleteWeight})) {
+        case Outcome::Won: return Verdict::Winnable;
+        case Outcome::Exhausted: return Verdict::NotWinnable;
+        case Outcome::Time:
+        case Outcome::Cancelled: return Verdict::Unknown;
+        default: break;
+        }
+    }
     Outcome o = Outcome::Exhausted;
     {
         // The quick pass keeps its positions only while it runs.
