@@ -12,6 +12,8 @@ constexpr uint64_t kCheckEvery = 1024;
 constexpr uint32_t kRoot = 0xFFFFFFFF;
 // Nodes this deep have no children kept: their depth would not fit.
 constexpr int kMaxDepth = 0xFFFF;
+// What a list of the queue holds beside its ids, about: one chunk partly filled.
+constexpr size_t kQueueChunkBytes = 512;
 // A move in sixteen bits: five for each place, six for the cards lying on the one moved.
 constexpr int kPlaceBits = 5;
 constexpr int kPlaceMask = (1 << kPlaceBits) - 1;
@@ -40,7 +42,7 @@ size_t cBestFirst::Bytes() const
 {
     size_t queued = 0;
     for (const auto& q : queue_)
-        queued += q.capacity() * sizeof(uint32_t);
+        queued += q.size() * sizeof(uint32_t) + kQueueChunkBytes;
     return blocks_.size() * (sizeof(Node) << kBlockBits) + queued + table_.Bytes() +
            path_.capacity() * sizeof(Step) + chain_.capacity() * sizeof(AutoMove);
 }

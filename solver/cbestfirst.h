@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -64,8 +65,9 @@ private:
     std::vector<std::unique_ptr<Node[]>> blocks_;
     uint32_t nodes_ = 0;
     // Node ids by estimate, the newest last: the lowest estimate first, and among equals
-    // the newest, which keeps the search going deep.
-    std::vector<std::vector<uint32_t>> queue_;
+    // the newest, which keeps the search going deep. In chunks, so that a long list never
+    // needs its old and its new copy at once.
+    std::vector<std::deque<uint32_t>> queue_;
     size_t best_ = 0;
     std::vector<Step> path_;
     std::vector<AutoMove> chain_;
