@@ -4,27 +4,47 @@
 #include "mmoves.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace solvane {
 
 namespace {
 constexpr uint64_t kCheckEvery = 1024;
 constexpr uint32_t kRoot = 0xFFFFFFFF;
-constexpr int kIdBits = 32;
+// Nodes this deep have no children kept: their depth would not fit.
+constexpr int kMaxDepth = 0xFFFF;
+// What a list of the queue holds beside its ids, about: one chunk partly filled.
+constexpr size_t kQueueChunkBytes = 512;
+// A move in sixteen bits: five for each place, six for the cards lying on the one moved.
+constexpr int kPlaceBits = 5;
+constexpr int kPlaceMask = (1 << kPlaceBits) - 1;
+static_assert(kLocations <= (1 << kPlaceBits) && kSolverCards <= (1 << (16 - 2 * kPlaceBits)));
+
+uint16_t PackMove(const SolverMove& m)
+{
+    return static_cast<uint16_t>(m.from | (m.to << kPlaceBits) | (m.count << (2 * kPlaceBits)));
+}
+
+SolverMove UnpackMove(uint16_t v)
+{
+    return {static_cast<uint8_t>(v & kPlaceMask), static_cast<uint8_t>((v >> kPlaceBits) & kPlaceMask),
+            static_cast<uint8_t>(v >> (2 * kPlaceBits))};
+}
 } // namespace
 
 cBestFirst::cBestFirst(const cPosition& start, cTransTable& table,
                        std::chrono::steady_clock::time_point deadline, const std::atomic<bool>* cancel,
                        size_t maxBytes)
-    : start_(start), table_(table), deadline_(deadline), cancel_(cancel), maxBytes_(maxBytes)
+    : start_(start), p_(start), table_(table), deadline_(deadline), cancel_(cancel), maxBytes_(maxBytes)
 {
 }
 
 size_t cBestFirst::Bytes() const
 {
-    return nodes_.capacity() * sizeof(Node) + packed_.capacity() * sizeof(PackedPosition) +
-           heap_.capacity() * sizeof(uint64_t) + table_.Bytes();
+    size_t queued = 0;
+    for (const auto& q : queue_)
+        queued += q.size() * sizeof(uint32_t) + kQueueChunkBytes;
+    return blocks_.size() * (sizeof(Node) << kBlockBits) + queued + table_.Bytes() +
+           path_.capacity() * sizeof(Step) + chain_.capacity() * sizeof(AutoMove);
 }
 
 SearchOutcome cBestFirst::Check() const
@@ -38,24 +58,65 @@ SearchOutcome cBestFirst::Check() const
     return SearchOutcome::Won; // nothing to stop for
 }
 
-void cBestFirst::Add(uint32_t parent, const SolverMove& m, const cPosition& p)
+uint32_t cBestFirst::AddNode(uint32_t parent, uint16_t depth, const SolverMove& m)
 {
-    const uint32_t id = static_cast<uint32_t>(nodes_.size());
-    nodes_.push_back({parent, m});
-    packed_.emplace_back();
-    p.Pack(packed_.back());
-    // Lowest estimate first; among equals the newest, which keeps the search going deep.
-    const uint64_t key = (uint64_t(Estimate(p)) << kIdBits) | (kRoot - id);
-    heap_.push_back(key);
-    std::push_heap(heap_.begin(), heap_.end(), std::greater<>());
+    const uint32_t id = nodes_++;
+    if ((id >> kBlockBits) == blocks_.size())
+        blocks_.push_back(std::make_unique<Node[]>(size_t(1) << kBlockBits));
+    At(id) = {parent, depth, PackMove(m)};
+    return id;
+}
+
+void cBestFirst::Queue(uint32_t id, int estimate)
+{
+    const size_t e = static_cast<size_t>(std::max(estimate, 0));
+    if (e >= queue_.size())
+        queue_.resize(e + 1);
+    queue_[e].push_back(id);
+    best_ = std::min(best_, e);
+}
+
+bool cBestFirst::PopBest(uint32_t& id)
+{
+    while (best_ < queue_.size() && queue_[best_].empty())
+        ++best_;
+    if (best_ == queue_.size())
+        return false;
+    id = queue_[best_].back();
+    queue_[best_].pop_back();
+    return true;
+}
+
+void cBestFirst::GoTo(uint32_t id)
+{
+    // Up from the node to the path, then back along the path to there, then down.
+    climb_.clear();
+    uint32_t n = id;
+    while (At(n).depth >= path_.size() || path_[At(n).depth].node != n) {
+        climb_.push_back(n);
+        n = At(n).parent;
+    }
+    while (path_.size() > size_t(At(n).depth) + 1) {
+        const Step& s = path_.back();
+        p_.Undo(UnpackMove(At(s.node).move), chain_.data() + s.chainBegin, s.chainLength);
+        chain_.resize(s.chainBegin);
+        path_.pop_back();
+    }
+    AutoMove chain[kMaxChain];
+    for (size_t i = climb_.size(); i-- > 0;) {
+        const uint32_t c = climb_[i];
+        const int k = p_.Apply(UnpackMove(At(c).move), chain);
+        path_.push_back({c, static_cast<uint32_t>(chain_.size()), static_cast<uint8_t>(k)});
+        chain_.insert(chain_.end(), chain, chain + k);
+    }
 }
 
 void cBestFirst::Trace(uint32_t id, const SolverMove& last)
 {
     solution_.clear();
     solution_.push_back(last);
-    for (uint32_t n = id; nodes_[n].parent != kRoot; n = nodes_[n].parent)
-        solution_.push_back(nodes_[n].move);
+    for (uint32_t n = id; At(n).parent != kRoot; n = At(n).parent)
+        solution_.push_back(UnpackMove(At(n).move));
     std::reverse(solution_.begin(), solution_.end());
 }
 
@@ -63,41 +124,44 @@ SearchOutcome cBestFirst::Run(uint64_t budget)
 {
     table_.Clear();
     solution_.clear();
-    cPosition p = start_;
-    if (p.Won())
+    p_ = start_;
+    if (p_.Won())
         return SearchOutcome::Won;
-    table_.Add(p.Key());
-    Add(kRoot, {}, p);
+    table_.Add(p_.Key());
+    const uint32_t root = AddNode(kRoot, 0, {});
+    path_.push_back({root, 0, 0});
+    Queue(root, Estimate(p_));
     std::vector<SolverMove> moves;
     MoveFilter filter;
     filter.fromFoundations = false;
-    filter.every = p.Rules().Autoplay() && AutoplayPending(p);
+    filter.every = p_.Rules().Autoplay() && AutoplayPending(p_);
     AutoMove chain[kMaxChain];
     uint64_t sinceCheck = 0;
-    while (!heap_.empty()) {
-        std::pop_heap(heap_.begin(), heap_.end(), std::greater<>());
-        const uint32_t id = kRoot - static_cast<uint32_t>(heap_.back());
-        heap_.pop_back();
-        p.Unpack(packed_[id]);
+    uint32_t id = 0;
+    while (PopBest(id)) {
+        if (At(id).depth == kMaxDepth)
+            continue;
+        GoTo(id);
         moves.clear();
-        GenerateMoves(p, filter, moves);
+        GenerateMoves(p_, filter, moves);
         filter.every = false;
         SolverMove safe;
-        if (!p.Rules().Autoplay() && SafeFoundationMove(p, moves, safe))
+        if (!p_.Rules().Autoplay() && SafeFoundationMove(p_, moves, safe))
             moves.assign(1, safe);
+        const uint16_t depth = static_cast<uint16_t>(At(id).depth + 1);
         for (const SolverMove& m : moves) {
-            const int n = p.Apply(m, chain);
+            const int n = p_.Apply(m, chain);
             ++positions_;
-            if (p.Won()) {
+            if (p_.Won()) {
                 Trace(id, m);
                 return SearchOutcome::Won;
             }
-            const cTransTable::Added added = table_.Add(p.Key());
+            const cTransTable::Added added = table_.Add(p_.Key());
             if (added == cTransTable::Added::Full)
                 return SearchOutcome::Memory;
             if (added == cTransTable::Added::New)
-                Add(id, m, p);
-            p.Undo(m, chain, n);
+                Queue(AddNode(id, depth, m), Estimate(p_));
+            p_.Undo(m, chain, n);
         }
         sinceCheck += moves.size();
         if (sinceCheck >= kCheckEvery) {
@@ -106,7 +170,7 @@ SearchOutcome cBestFirst::Run(uint64_t budget)
             if (stop != SearchOutcome::Won)
                 return stop;
         }
-        if (budget != 0 && nodes_.size() >= budget)
+        if (budget != 0 && nodes_ >= budget)
             return SearchOutcome::Budget;
     }
     return SearchOutcome::Exhausted;

@@ -14,16 +14,20 @@
 namespace solvane {
 
 namespace {
-// How often the clock and the cancel flag are read, in positions.
-constexpr uint64_t kCheckEvery = 1024;
+// How often the clock and the cancel flag are read, in positions: often enough that a
+// busy machine does not carry the search far past its time.
+constexpr uint64_t kCheckEvery = 256;
 // The search stops this share of the time limit early, so that the answer, with the memory
 // handed back and the clock read only every so often, still comes within the limit.
-constexpr double kStopEarly = 0.02;
-// Shares of the memory limit: the table of positions may take five eighths once grown (and
-// half as much again for a moment while it doubles), the path of the depth-first pass one
-// eighth.
-constexpr size_t kTableShareNum = 5, kTableShareDen = 8;
+constexpr double kStopEarly = 0.05;
+// Shares of the memory limit: the table of positions may take three quarters once grown
+// (and a little more for a moment while it grows), the path of the depth-first pass one
+// eighth. The best-first pass keeps its tree beside the table: together they may take seven
+// eighths, the table half.
+constexpr size_t kTableShareNum = 3, kTableShareDen = 4;
 constexpr size_t kPathShareDen = 8;
+constexpr size_t kQuickShareNum = 7, kQuickShareDen = 8;
+constexpr size_t kQuickTableShareDen = 2;
 
 // Grows a vector for `extra` more elements by doubling, unless that would pass `budget`
 // bytes together with `others`.
@@ -38,18 +42,20 @@ bool Room(std::vector<T>& v, size_t extra, size_t others, size_t budget)
     v.reserve(cap);
     return true;
 }
-// The best-first pass gives up after keeping this many positions, or after this share of the
-// time left, and leaves the rest to the complete pass.
-constexpr uint64_t kQuickBudget = 1000000;
-constexpr int kQuickTimeNum = 1, kQuickTimeDen = 2;
+// The best-first pass gives up when its memory is full, or after this share of the time
+// left, and leaves the rest to the complete pass.
+constexpr int kQuickTimeNum = 1, kQuickTimeDen = 4;
 // The complete pass orders its moves by the estimate too: it tries every move anyway, but a
 // won position is often found long before the last one.
 constexpr int kCompleteWeight = 50;
+// Positions of the short complete pass that comes before the best-first pass.
+constexpr uint64_t kShortProof = 100000;
 // The dashes: short depth-first passes, each with a budget that doubles every round, under
 // three move orders; after the first round the orders are shaken a little, which rescues
 // most dashes that went astray.
 constexpr uint64_t kDashFirst = 300;
 constexpr int kDashRounds = 6;
+constexpr int kFoundationFirstDashRounds = 0;
 constexpr int kNoise = 100;
 constexpr int kDashWeights[] = {50, 0, 1000};
 
@@ -149,27 +155,50 @@ Verdict cSolver::Search()
         return Verdict::Unknown;
     }
     // A short depth-first dash along the best-looking moves wins most deals at once.
-    if (Dashes())
+    const Outcome dashed = Dashes();
+    if (dashed == Outcome::Won)
         return Verdict::Winnable;
-    if (last_ == Outcome::Time || last_ == Outcome::Cancelled)
+    if (dashed == Outcome::Time || dashed == Outcome::Cancelled)
         return Verdict::Unknown;
+    // What a dash leaves out cannot matter under such rules: a dash that saw everything
+    // it could see is a proof.
+    if (dashed == Outcome::Exhausted && start_.Rules().FoundationFirst())
+        return Verdict::NotWinnable;
+    if (!start_.Rules().FoundationFirst()) {
+        // A short complete pass settles most positions that cannot be won before the
+        // best-first pass spends its share of the time on them.
+        noise_ = 0;
+        switch (RunPass({true, kShortProof, kCompleteWeight})) {
+        case Outcome::Won: return Verdict::Winnable;
+        case Outcome::Exhausted: return Verdict::NotWinnable;
+        case Outcome::Time:
+        case Outcome::Cancelled: return Verdict::Unknown;
+        default: break;
+        }
+    }
     Outcome o = Outcome::Exhausted;
     {
         // The quick pass keeps its positions only while it runs.
         // It may take a share of the time that is left; the complete pass gets the rest.
         const auto now = std::chrono::steady_clock::now();
         const auto quickEnd = now + (deadline_ - now) * kQuickTimeNum / kQuickTimeDen;
-        cBestFirst quick(start_, table_, quickEnd, limits_.cancel, limits_.bytes);
-        o = quick.Run(kQuickBudget);
+        table_.SetLimit(limits_.bytes / kQuickTableShareDen);
+        cBestFirst quick(start_, table_, quickEnd, limits_.cancel, limits_.bytes / kQuickShareDen * kQuickShareNum);
+        o = quick.Run(0);
         positions_ += quick.Positions();
         last_ = o;
         if (o == Outcome::Won) {
             solution_ = quick.Solution();
             return Verdict::Winnable;
         }
+        // What the quick pass leaves out cannot matter under such rules: it saw everything.
+        if (o == Outcome::Exhausted && start_.Rules().FoundationFirst())
+            return Verdict::NotWinnable;
         if (o == Outcome::Time && std::chrono::steady_clock::now() < deadline_)
             o = Outcome::Budget;
     }
+    table_.Clear();
+    table_.SetLimit(limits_.bytes / kTableShareDen * kTableShareNum);
     ReleaseFreeMemory();
     noise_ = 0; // the complete pass takes the moves in their plain order
     if (o == Outcome::Exhausted || o == Outcome::Budget || o == Outcome::Memory)
@@ -181,21 +210,22 @@ Verdict cSolver::Search()
     }
 }
 
-bool cSolver::Dashes()
+cSolver::Outcome cSolver::Dashes()
 {
     uint64_t budget = kDashFirst;
-    for (int round = 0; round < kDashRounds; ++round, budget *= 2)
+    // Where the best-first pass is complete it wins about as soon as the dashes would, and
+    // proves the rest: no dashes.
+    const int rounds = start_.Rules().FoundationFirst() ? kFoundationFirstDashRounds : kDashRounds;
+    for (int round = 0; round < rounds; ++round, budget *= 2)
         for (int w : kDashWeights) {
             noise_ = round == 0 ? 0 : kNoise;
             noiseState_ = uint64_t(round) * 7919 + uint64_t(w);
             const Outcome o = RunPass({false, budget, w});
-            if (o == Outcome::Won)
-                return true;
             // A dash that saw everything it could see gains nothing from more room.
             if (o != Outcome::Budget)
-                return false;
+                return o;
         }
-    return false;
+    return Outcome::Budget;
 }
 
 size_t cSolver::PathBytes() const
@@ -302,16 +332,17 @@ void cSolver::DropWayBack(const Frame& parent)
 bool cSolver::PushFrame(const Pass& pass, bool root)
 {
     scratch_.clear();
+    const bool foundationFirst = p_.Rules().FoundationFirst();
     MoveFilter filter;
-    filter.fromFoundations = pass.complete;
     // Before the first move, a move that changes nothing can still set autoplay off.
     filter.every = root && p_.Rules().Autoplay() && AutoplayPending(p_);
+    filter.fromFoundations = pass.complete && BackMovesMatter(p_, !filter.every);
     GenerateMoves(p_, filter, scratch_);
     // The start may still have autoplay to do, so going back there can lead elsewhere.
     if (!root && (frames_.size() > 1 || !p_.Rules().Autoplay()))
         DropWayBack(frames_.back());
     SolverMove forced;
-    if (!pass.complete && !p_.Rules().Autoplay() && SafeFoundationMove(p_, scratch_, forced))
+    if ((!pass.complete || foundationFirst) && !p_.Rules().Autoplay() && SafeFoundationMove(p_, scratch_, forced))
         ranked_.assign(1, {0, forced});
     else
         Rank(scratch_, pass.estimateWeight);

@@ -1,7 +1,10 @@
 #pragma once
-// The search behind Solve. A quick best-first pass follows the likely moves only; if it
-// finds nothing, a complete depth-first pass over fingerprinted positions tries every
-// move, so that running out of positions proves the game cannot be won.
+// The search behind Solve. Short depth-first dashes along the likely moves win most deals;
+// a short complete pass settles most lost positions; a best-first pass over the likely moves
+// finds the harder wins; then a complete depth-first pass over fingerprinted positions tries
+// every move that can matter, so that running out of positions proves the game cannot be
+// won. Under rules where the likely moves are all that can matter (FoundationFirst), the
+// best-first pass is complete and comes first.
 #include "cposition.h"
 #include "ctranstable.h"
 #include "mmoves.h"
@@ -53,7 +56,9 @@ private:
     bool PushFrame(const Pass& pass, bool root);
     // Leaves out of scratch_ the move that takes back the parent frame's move.
     void DropWayBack(const Frame& parent);
-    bool Dashes();
+    // Short depth-first passes: Won, Exhausted when one saw all it could, Budget when none
+    // was decisive, or the limit that stopped them.
+    Outcome Dashes();
     // Scores the moves into ranked_, the better the higher.
     void Rank(const std::vector<SolverMove>& moves, int estimateWeight);
     // The frame's best move not yet tried.

@@ -92,6 +92,12 @@ cSolverRules::cSolverRules(const GameRules& rules, const std::array<int8_t, kSol
     }
     suitFoundations_ = fOrder == kUpSameSuit || fOrder == kDownSameSuit;
     interchangeable_ = !autoplay || suitFoundations_;
+    foundationFirst_ = suitFoundations_;
+    for (int c = 0; c < kSolverCards && foundationFirst_; ++c)
+        for (CardMask m = tableau_[c]; m != 0 && foundationFirst_; m &= m - 1) {
+            const int child = std::countr_zero(m);
+            foundationFirst_ = suit_[child] == suit_[c] && rise_[child] < rise_[c];
+        }
 }
 
 cSolverRules cSolverRules::FromBoard(const GameRules& rules, const cArray& board, bool autoplay)

@@ -60,6 +60,11 @@ public:
     bool Interchangeable() const { return interchangeable_; }
     // Whether each foundation holds one suit in a fixed rank order (same-suit building).
     bool SuitFoundations() const { return suitFoundations_; }
+    // Whether every card that may lie on a card in the tableau must reach the foundations
+    // before it (same-suit foundations, and the tableau building the other way in suit, as
+    // in Baker's Game). Then a card on the foundations is no use in play any more: taking it
+    // back never helps, and any card the foundations take may go there at once.
+    bool FoundationFirst() const { return foundationFirst_; }
 
 private:
     std::array<int8_t, kSolverCards> num_{};
@@ -77,6 +82,7 @@ private:
     bool autoplay_ = false;
     bool interchangeable_ = true;
     bool suitFoundations_ = false;
+    bool foundationFirst_ = false;
 };
 
 } // namespace solvane

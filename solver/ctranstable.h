@@ -1,6 +1,9 @@
 #pragma once
 // The positions a search has met, by fingerprint: an open-addressing set that starts small
-// and doubles up to a memory limit, so easy searches stay cheap and hard ones stay bounded.
+// and grows up to a memory limit, so easy searches stay cheap and hard ones stay bounded.
+// Slots come six to a cache line, so that a look-up mostly reads one line and the table
+// can be filled nearly to the brim; its size need not be a power of two, so it takes all
+// the memory it is given.
 #include "cposition.h"
 
 #include <cstddef>
@@ -19,28 +22,35 @@ public:
     Added Add(const PositionKey& key);
     size_t Size() const { return size_; }
     size_t Bytes() const;
+    // A new bound for the table's memory, from its next growth on.
+    void SetLimit(size_t maxBytes) { maxBytes_ = maxBytes; }
+    // How many positions the table can hold at its largest.
+    size_t Capacity() const;
     void Clear();
 
 private:
-    bool Grow();
-    void Reserve(size_t slots);
-    // 96 bits of fingerprint in one place, so that a look-up touches one cache line.
-#pragma pack(push, 4)
-    struct Entry {
-        uint64_t a;
-        uint32_t b;
+    static constexpr int kWays = 6;
+    // 80 bits of fingerprint a slot: the bucket is chosen by `a`, which is kept whole, so
+    // that growing can place every slot again; `b` tells apart what `a` does not.
+    struct alignas(64) Bucket {
+        uint64_t a[kWays];
+        uint16_t b[kWays];
     };
-#pragma pack(pop)
-    static constexpr size_t kEntryBytes = sizeof(Entry);
-    static_assert(kEntryBytes == 12);
+    static_assert(sizeof(Bucket) == 64);
+
+    bool Grow();
+    void Reserve(size_t buckets);
+    // The bucket of a fingerprint: `a` scaled to the number of buckets.
+    size_t Home(uint64_t a) const;
+    // Stores a fingerprint known to be absent.
+    void Place(uint64_t a, uint16_t b);
 
     size_t maxBytes_;
-    std::vector<Entry> slots_;
-    // The slots filled since the table was last cleared, while they are few and the table
+    std::vector<Bucket> buckets_;
+    // The buckets filled since the table was last cleared, while they are few and the table
     // is at its first size: clearing then empties just those.
     std::vector<uint32_t> filled_;
     bool tracking_ = true;
-    size_t mask_ = 0;
     size_t size_ = 0;
 };
 

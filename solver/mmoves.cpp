@@ -173,4 +173,21 @@ bool AutoplayPending(const cPosition& p)
     return false;
 }
 
+bool BackMovesMatter(const cPosition& p, bool autoplaySettled)
+{
+    const cSolverRules& r = p.Rules();
+    if (r.FoundationFirst())
+        return false;
+    if (!r.SuitFoundations())
+        return true;
+    if (r.Autoplay())
+        return !autoplaySettled;
+    const CardMask up = p.FoundationCards();
+    const CardMask inPlay = ~up & ((CardMask(1) << kSolverCards) - 1);
+    for (CardMask m = up; m != 0; m &= m - 1)
+        if ((r.TableauChildren(std::countr_zero(m)) & inPlay) != 0)
+            return true;
+    return false;
+}
+
 } // namespace solvane

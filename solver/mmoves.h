@@ -21,4 +21,12 @@ void GenerateMoves(const cPosition& p, const MoveFilter& filter, std::vector<Sol
 // Whether some exposed card would be taken by a foundation (autoplay has work to do).
 bool AutoplayPending(const cPosition& p);
 
+// Whether a move back from the foundations can be part of the only way to win from here.
+// Not when the rules make such moves useless (cSolverRules::FoundationFirst). Not with
+// same-suit foundations and autoplay, once autoplay has settled: the card goes straight back
+// up. Not with same-suit foundations when no card in play may lie on any card on the
+// foundations: the cards a way to win takes down then only ever carry each other, and the
+// same way without them wins too.
+bool BackMovesMatter(const cPosition& p, bool autoplaySettled);
+
 } // namespace solvane

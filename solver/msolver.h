@@ -16,7 +16,7 @@ class cArray;
 enum class Verdict { Winnable, NotWinnable, Unknown };
 
 struct SolveLimits {
-    static constexpr size_t kDefaultBytes = size_t(180) << 20;
+    static constexpr size_t kDefaultBytes = size_t(160) << 20;
     double seconds = 10;
     // The memory the search may hold for positions and its path.
     size_t bytes = kDefaultBytes;

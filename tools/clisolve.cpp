@@ -64,12 +64,14 @@ std::string PlaceName(int cell, int pile)
     return kind + std::to_string(pile + 1);
 }
 
-std::string VerdictText(Verdict v)
+// "unknown" says which limit ended the search, so that a script can tell a search that
+// wants more time from one that wants more memory.
+std::string VerdictText(const SolveResult& r)
 {
-    switch (v) {
+    switch (r.verdict) {
     case Verdict::Winnable: return "winnable";
     case Verdict::NotWinnable: return "not winnable";
-    default: return "unknown";
+    default: return r.reason == "time" || r.reason == "memory" ? "unknown (" + r.reason + ")" : "unknown";
     }
 }
 
@@ -98,7 +100,7 @@ void StartGame(cBoardSet& set, Host& host)
 
 void PrintLine(const std::string& label, const Timed& t)
 {
-    std::cout << label << ' ' << VerdictText(t.result.verdict) << ' '
+    std::cout << label << ' ' << VerdictText(t.result) << ' '
               << (t.result.verdict == Verdict::Winnable ? std::to_string(t.result.moves.size()) : "-")
               << ' ' << t.ms << '\n';
 }
@@ -117,7 +119,7 @@ int SolveOne(const Args& args, const Options& o)
     StartGame(set, host);
     const Timed t = SolveTimed(rules, set.Board(), o);
     if (t.result.verdict != Verdict::Winnable) {
-        std::cout << VerdictText(t.result.verdict) << '\n';
+        std::cout << VerdictText(t.result) << '\n';
         return 0;
     }
     std::cout << "winnable " << t.result.moves.size() << '\n';

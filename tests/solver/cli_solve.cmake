@@ -63,6 +63,12 @@ if(NOT rc EQUAL 1 OR NOT out MATCHES "^1 winnable [0-9]+ [0-9]+\n2 unknown - 0\n
   message(FATAL_ERROR "solve --boards with a bad board: status ${rc}, printed ${out}${last_err}")
 endif()
 
+# A search cut short says which limit ended it.
+run(out rc solve --rules 0,3,0,2,12,7,1,1,4,2 1 --limit 0.05)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "unknown (time)\n")
+  message(FATAL_ERROR "solve with a tiny limit printed: ${out}")
+endif()
+
 expect_refused(solve Freecel 1)
 expect_refused(solve Freecell)
 expect_refused(solve Freecell 1 --limit soon)

@@ -3,6 +3,7 @@
 // player's moves, board layouts to compare, and an exhaustive search that uses nothing but
 // the engine's rule functions and MoveCard.
 #include "cboardset.h"
+#include "cgames.h"
 #include "cposition.h"
 #include "iboardhost.h"
 #include "mautoplay.h"
@@ -231,6 +232,74 @@ inline std::string SmallBoard(std::mt19937& rng, int inPlay, int piles, int cell
     for (const std::string& l : lines)
         text += ":" + l + "\n";
     return text;
+}
+
+// Four foundations built as the rules allow, each from a base card of the rules' base rank,
+// the cards picked at random among those that fit; empty when a pick leads nowhere.
+inline std::vector<std::vector<int>> RandomFoundations(std::mt19937& rng, const GameRules& rules, int base)
+{
+    cGames g;
+    ApplyRules(g, rules);
+    const int order = g.Order(kFoundation, 0);
+    const bool wrap = g.AK(kFoundation) != 0;
+    std::vector<int> loose(52);
+    for (int v = 0; v < 52; ++v)
+        loose[v] = v;
+    std::vector<std::vector<int>> piles(4);
+    for (auto& pile : piles)
+        for (int pos = 0; pos < 13; ++pos) {
+            std::vector<int> fits;
+            for (int v : loose)
+                if (pos == 0 ? v % 13 == base
+                             : FitsValues(pile.back() % 13, pile.back() / 13, v % 13, v / 13, order, wrap))
+                    fits.push_back(v);
+            if (fits.empty())
+                return {};
+            const int v = fits[Pick(rng, 0, int(fits.size()) - 1)];
+            pile.push_back(v);
+            loose.erase(std::find(loose.begin(), loose.end(), v));
+        }
+    return piles;
+}
+
+// A small position of any rules on a board of their game: won foundations with `inPlay`
+// top cards taken off at random; the first of them fill the free cells and give every
+// tableau pile one card, so that little room is left, the others go under the cards of
+// random piles, where the cards that go up after them may block them.
+inline bool EndgamePosition(std::mt19937& rng, const GameRules& rules, int inPlay, cBoardSet& set)
+{
+    set.NewDeal(rules, 1);
+    cArray& a = set.Board();
+    std::vector<std::vector<int>> foundations;
+    for (int tries = 0; tries < 50 && foundations.empty(); ++tries)
+        foundations = RandomFoundations(rng, rules, a.BaseRank());
+    if (foundations.empty())
+        return false;
+    // The deal's card values by picture id, so that the layout names its pictures.
+    std::array<int, 52> picOf{};
+    for (int pic = 0; pic < 52; ++pic)
+        picOf[a.CardSuit(pic) * 13 + a.CardNum(pic)] = pic;
+    Layout l;
+    for (int i = 0; i < inPlay; ++i) {
+        auto* from = &foundations[Pick(rng, 0, 3)];
+        while (from->empty())
+            from = &foundations[Pick(rng, 0, 3)];
+        const int pic = picOf[from->back()];
+        from->pop_back();
+        if (i < rules.rPiles)
+            l[{kReserve, i}].push_back(pic);
+        else if (i < rules.rPiles + rules.hPiles)
+            l[{kTableau, i - rules.rPiles}].push_back(pic);
+        else {
+            auto& pile = l[{kTableau, Pick(rng, 0, rules.hPiles - 1)}];
+            pile.insert(pile.begin(), pic);
+        }
+    }
+    for (int f = 0; f < 4; ++f)
+        for (int v : foundations[f])
+            l[{kFoundation, f}].push_back(picOf[v]);
+    Rebuild(a, l);
+    return true;
 }
 
 // A dealt game after `moves` random legal moves (fewer when the game gets stuck).

@@ -191,6 +191,30 @@ TEST(SolverKey, InterchangeablePilesShareAFingerprintOnlyWhenTheRulesAllow)
     EXPECT_EQ(keyOf(suitOn, withCells), keyOf(suitOn, swapped));
 }
 
+TEST(SolverRules, FoundationFirstOnlyWhereEveryCardOnACardGoesUpBeforeIt)
+{
+    auto foundationFirst = [](const GameRules& rules) {
+        cBoardSet set;
+        set.NewDeal(rules, 1);
+        return cSolverRules::FromBoard(rules, set.Board(), false).FoundationFirst();
+    };
+    const GameRules bakers = *StandardRules("Baker's Game");
+    EXPECT_TRUE(foundationFirst(bakers));
+    // A red Five may lie on a black Six and go up after it.
+    EXPECT_FALSE(foundationFirst(*StandardRules("Freecell")));
+    // With wrapping a King may lie on an Ace.
+    GameRules wrapping = bakers;
+    wrapping.hAk = 1;
+    EXPECT_FALSE(foundationFirst(wrapping));
+    // Foundations from the King down: the tableau builds the same way.
+    GameRules downward = bakers;
+    downward.gOrder = kDownSameSuit;
+    downward.gBase = 12;
+    EXPECT_FALSE(foundationFirst(downward));
+    downward.hOrder = kUpSameSuit;
+    EXPECT_TRUE(foundationFirst(downward));
+}
+
 TEST(SolverTable, ClearedTablesForgetEveryPosition)
 {
     // Small fills are emptied slot by slot, large ones (past the first size) as a whole.
@@ -206,4 +230,18 @@ TEST(SolverTable, ClearedTablesForgetEveryPosition)
             EXPECT_EQ(table.Size(), 0u);
         }
     }
+}
+
+TEST(SolverTable, AFullTableRefusesNewPositionsAndKnowsItsOwn)
+{
+    cTransTable table(size_t(1) << 20);
+    auto key = [](uint64_t i) { return PositionKey{i * 0x9e3779b97f4a7c15ULL, i}; };
+    uint64_t added = 0;
+    while (table.Add(key(added)) == cTransTable::Added::New)
+        ++added;
+    EXPECT_EQ(added, table.Capacity());
+    for (uint64_t i = 0; i < added; i += added / 100)
+        ASSERT_EQ(table.Add(key(i)), cTransTable::Added::Known);
+    // Fingerprints that differ only in their short part are still told apart.
+    EXPECT_EQ(table.Add({key(0).a, key(0).b + 1}), cTransTable::Added::Full);
 }

@@ -162,6 +162,48 @@ TEST(Solve, VerdictsAgreeWithAnExhaustiveSearchOnSmallPositions)
     EXPECT_GT(winnable, 10);
 }
 
+TEST(Solve, DesignedGamesAgreeWithAnExhaustiveSearchNearTheirEnd)
+{
+    // Designed rule sets that stretch the search, and Baker's Game on many and on few piles,
+    // whose rules let the solver leave out moves back from the foundations and force
+    // foundation moves. Their stuck positions are rare but for the few piles.
+    const std::vector<std::array<int, 10>> ruleSets = {
+        {0, 5, 2, 9, 12, 6, 1, 1, 2, 1}, {1, 12, 0, 5, 0, 9, 0, 1, 2, 0}, {0, 3, 0, 2, 12, 7, 1, 1, 4, 2},
+        {0, 0, 0, 1, 13, 8, 0, 1, 3, 0}, {0, 0, 0, 4, 13, 10, 0, 0, 4, 0}, {0, 0, 0, 3, 13, 8, 0, 1, 4, 0},
+        {0, 0, 0, 3, 13, 3, 0, 1, 1, 0}};
+    std::mt19937 rng(1616);
+    int notWinnable = 0;
+    for (const auto& values : ruleSets) {
+        const GameRules rules = GameRules::FromValues(values);
+        int decided = 0;
+        for (int i = 0; i < 12; ++i) {
+            const bool autoplay = i % 2 == 1;
+            // With autoplay the exhaustive search meets fewer positions, so more cards can be
+            // in play.
+            const int extra = autoplay ? Pick(rng, 2, 8) : Pick(rng, 0, 3);
+            cBoardSet set;
+            ASSERT_TRUE(EndgamePosition(rng, rules, rules.hPiles + rules.rPiles + extra, set))
+                << FormatRules(rules);
+            Host host;
+            host.autoplay = autoplay;
+            set.Board().SetHost(&host);
+            const Reference ref = ReferenceSearch(set.Board(), kReferenceStates);
+            if (!ref.winnable && !ref.exhausted)
+                continue;
+            const SolveResult r = Solve(rules, set.Board(), host.autoplay, Quick());
+            ASSERT_EQ(r.verdict, ref.winnable ? Verdict::Winnable : Verdict::NotWinnable)
+                << FormatRules(rules) << (host.autoplay ? " autoplay" : "") << "\n" << BoardText(set.Board());
+            if (ref.winnable) {
+                EXPECT_TRUE(ReplaysToWin(set.Board(), r));
+            }
+            notWinnable += !ref.winnable;
+            ++decided;
+        }
+        EXPECT_GE(decided, 3) << FormatRules(rules);
+    }
+    EXPECT_GT(notWinnable, 1);
+}
+
 TEST(Solve, BadBoardsAndLimitsGiveUnknownWithAReason)
 {
     const GameRules freecell = Rules("Freecell");
