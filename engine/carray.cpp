@@ -225,6 +225,15 @@ void cArray::PositionCard(int pic, double left, double top)
         observer_->CardPositioned(pic, left, top);
 }
 
+void cArray::SlideCard(int pic, int left, int top, int steps)
+{
+    cCard& c = Card(pic);
+    c.Left = left;
+    c.Top = top;
+    if (observer_)
+        observer_->CardPlaced(pic, left, top, steps);
+}
+
 void cArray::SoundDue(const char* kind) const
 {
     if (observer_)

@@ -83,8 +83,11 @@ public:
 
     // Turns a card where it lies.
     void SetFace(int pic, int faceMode);
-    // Puts a card at a table position at once (dragging, returning a refused drop).
+    // Puts a card at a table position at once (dragging).
     void PositionCard(int pic, double left, double top);
+    // Sends a card to a table position in `steps` animation steps (a refused drop going
+    // back); its place on the board does not change.
+    void SlideCard(int pic, int left, int top, int steps);
     // Table coordinates of a slot, taking the pile's closed cards into account, and for a
     // tableau pile that would reach below the tableau's bottom, its closer spacing.
     int CordX(int cell, int pile, int pos) const { return games_.GetCordX(cell, pile, pos); }

@@ -6,7 +6,6 @@ namespace solvane {
 
 namespace {
 constexpr int kAce = 0;
-constexpr int kPlaySpeed = 3;
 
 enum class RankRule { Up, Down, Either, Any, None };
 enum class SuitRule { Same, OtherColor, Free };
@@ -134,6 +133,28 @@ bool CanPickUp(const cArray& a, int pic, int& count)
     default:
         return false;
     }
+}
+
+bool Accepts(const cArray& a, int pic, int count, int cell, int pile)
+{
+    if (pile < 0 || pile >= a.Games().Piles(cell))
+        return false;
+    switch (cell) {
+    case kTableau: return AcceptsOnTableau(a, pic, pile);
+    case kReserve: return AcceptsOnReserve(a, pic, pile, count);
+    case kFoundation: return AcceptsOnFoundation(a, pic, pile, count);
+    default: return false;
+    }
+}
+
+std::vector<PileAddress> AcceptingPiles(const cArray& a, int pic, int count)
+{
+    std::vector<PileAddress> places;
+    for (int cell : {kTableau, kReserve, kFoundation})
+        for (int pile = 0; pile < a.Games().Piles(cell); ++pile)
+            if (Accepts(a, pic, count, cell, pile))
+                places.push_back({cell, pile});
+    return places;
 }
 
 bool PlayToFoundation(cArray& a, int pic)

@@ -1,6 +1,8 @@
 #pragma once
 // The legality tests of the game family. They read the board and the game definition
 // and never change either.
+#include <vector>
+
 namespace solvane {
 
 class cArray;
@@ -19,6 +21,10 @@ enum OrderCode : int {
     kEitherRegardless = 9,
 };
 
+// Animation steps of a move the player makes (and of autoplay's), and of a refused drop
+// going back.
+constexpr int kPlaySpeed = 3;
+
 // May card `upper` lie directly on card `lower` under the order code?
 bool Fits(const cArray& a, int lower, int upper, int orderCode, bool wrap);
 // By ranks and suits alone, for code that has no card objects at hand.
@@ -32,6 +38,17 @@ bool AcceptsOnReserve(const cArray& a, int pic, int pile, int count);
 bool AcceptsOnFoundation(const cArray& a, int pic, int pile, int count);
 // May the player take hold of the card; `count` gets the number of cards that come with it.
 bool CanPickUp(const cArray& a, int pic, int& count);
+// May the card, with the `count` cards on it, be put on top of the pile (cell, pile)? The
+// one question every way of playing asks before a move.
+bool Accepts(const cArray& a, int pic, int count, int cell, int pile);
+
+struct PileAddress {
+    int Cell, Pile;
+    bool operator==(const PileAddress&) const = default;
+};
+// Every tableau pile, free cell and foundation that accepts the card with its `count` cards,
+// in the order tableau piles, free cells, foundations.
+std::vector<PileAddress> AcceptingPiles(const cArray& a, int pic, int count);
 // Plays the card to the first foundation that takes it, with the autoplay sound.
 // Answers whether one did.
 bool PlayToFoundation(cArray& a, int pic);

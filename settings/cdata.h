@@ -60,6 +60,8 @@ public:
     SOLVANE_SETTING(ShowScore, 1)
     SOLVANE_SETTING(ShowMoves, 1)
     SOLVANE_SETTING(ShowWinnable, 1)
+    // A double-click sends a card to a foundation (or a free cell).
+    SOLVANE_SETTING(DoubleClickMove, 1)
     SOLVANE_SETTING(CardSpeed, 5)
     SOLVANE_SETTING(UndoSpeed, 5)
     SOLVANE_SETTING(UndoallSpeed, 2)

@@ -98,6 +98,7 @@ void frmCustomize::LoadGeneral()
     ui->chkMoves->setChecked(data_.ShowMoves() == 1);
     ui->chkScore->setChecked(data_.ShowScore() == 1);
     ui->chkWinnable->setChecked(data_.ShowWinnable() == 1);
+    ui->chkDoubleClick->setChecked(data_.DoubleClickMove() == 1);
     ui->cmdClearRecent->setEnabled(data_.RecentCount() > 0);
 }
 
@@ -143,7 +144,8 @@ void frmCustomize::Connect()
     const std::pair<QCheckBox*, Setter> shows[] = {{ui->chkTime, &cData::SetShowTime},
                                                    {ui->chkScore, &cData::SetShowScore},
                                                    {ui->chkMoves, &cData::SetShowMoves},
-                                                   {ui->chkWinnable, &cData::SetShowWinnable}};
+                                                   {ui->chkWinnable, &cData::SetShowWinnable},
+                                                   {ui->chkDoubleClick, &cData::SetDoubleClickMove}};
     for (const auto& [box, set] : shows)
         connect(box, &QCheckBox::clicked, this, [this, set](bool on) { (data_.*set)(on ? 1 : 0); });
     connect(ui->imcRange, &QComboBox::currentIndexChanged, this, [this](int i) {

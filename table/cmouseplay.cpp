@@ -2,13 +2,13 @@
 
 #include "carray.h"
 #include "cdata.h"
+#include "mplaymove.h"
 #include "mrules.h"
 #include "mround.h"
 
 namespace solvane {
 
 namespace {
-constexpr int kAnyCardSpace = 13;
 constexpr int kCentrePass = 0;
 constexpr int kOverlapPass = -1;
 int Round(double v) { return static_cast<int>(RoundHalfEven(v)); }
@@ -35,7 +35,8 @@ bool cMousePlay::MouseDown(int pic, double x, double y)
     default:
         break;
     }
-    data_.PlaySound(QStringLiteral("CardDown"));
+    if (!quiet_)
+        data_.PlaySound(QStringLiteral("CardDown"));
     return true;
 }
 
@@ -84,8 +85,9 @@ bool cMousePlay::MouseUp(int pic, double, double)
         return false;
     dragging_ = false;
     if (!DropPass(pic, kCentrePass) && !DropPass(pic, kOverlapPass))
-        ReturnCards(pic);
-    data_.PlaySound(QStringLiteral("CardUp"));
+        ReturnCards(pic, kPlaySpeed);
+    if (!quiet_)
+        data_.PlaySound(QStringLiteral("CardUp"));
     return true;
 }
 
@@ -96,60 +98,43 @@ bool cMousePlay::DropPass(int pic, int mode)
 
 bool cMousePlay::TryTableau(int pic, int mode)
 {
-    const cGames& g = board_.Games();
-    for (int t = 0; t < g.Piles(kTableau); ++t) {
-        const int h = board_.GetTop(kTableau, t);
-        if (!board_.SlotHit(pic, kTableau, t, h, mode))
-            continue;
-        bool accepted = false;
-        if (h == kEmpty) {
-            accepted = board_.CardNum(pic) == g.EmptyNum() || g.EmptyNum() == kAnyCardSpace;
-        } else if (board_.CardCell(pic) != kTableau || board_.CardPile(pic) != t) {
-            accepted = Fits(board_, board_.GetTopPicID(kTableau, t), pic, g.Order(kTableau, t),
-                            g.AK(kTableau) != 0);
-        }
-        if (accepted) {
-            board_.Move(pic, kTableau, t, h + 1, kModeNormal, kPlaySpeed, runLength_);
+    for (int t = 0; t < board_.Games().Piles(kTableau); ++t)
+        if (board_.SlotHit(pic, kTableau, t, board_.GetTop(kTableau, t), mode) &&
+            PlayMove(board_, pic, runLength_, kTableau, t))
             return true;
-        }
-    }
     return false;
 }
 
 bool cMousePlay::TryFreeCells(int pic, int mode)
 {
-    for (int r = 0; r < board_.Games().Piles(kReserve); ++r) {
-        if (!board_.SlotHit(pic, kReserve, r, 0, mode))
-            continue;
-        if (board_.GetTop(kReserve, r) == kEmpty && runLength_ == 0) {
-            board_.Move(pic, kReserve, r, 0, kModeNormal, kPlaySpeed);
+    for (int r = 0; r < board_.Games().Piles(kReserve); ++r)
+        if (board_.SlotHit(pic, kReserve, r, 0, mode) && PlayMove(board_, pic, runLength_, kReserve, r))
             return true;
-        }
-    }
     return false;
 }
 
 bool cMousePlay::TryFoundations(int pic, int mode)
 {
-    if (runLength_ != 0)
-        return false;
-    const cGames& g = board_.Games();
-    for (int f = 0; f < g.Piles(kFoundation); ++f) {
-        if (!board_.SlotHit(pic, kFoundation, f, 0, mode))
-            continue;
-        if (AcceptsOnFoundation(board_, pic, f, 0)) {
-            board_.Move(pic, kFoundation, f, board_.GetTop(kFoundation, f) + 1, kModeNormal, kPlaySpeed);
+    for (int f = 0; f < board_.Games().Piles(kFoundation); ++f)
+        if (board_.SlotHit(pic, kFoundation, f, 0, mode) && PlayMove(board_, pic, runLength_, kFoundation, f))
             return true;
-        }
-    }
     return false;
 }
 
-void cMousePlay::ReturnCards(int pic)
+void cMousePlay::ReturnCards(int pic, int steps)
 {
-    board_.PositionCard(pic, startLeft_, startTop_);
+    // Slid back at the speed of a move, the run hanging from its card as in its pile.
+    board_.SlideCard(pic, startLeft_, startTop_, steps);
     for (int i = 1; i <= runLength_; ++i)
-        board_.PositionCard(RunCard(pic, i), startLeft_, startTop_ + RunOffset(pic, i));
+        board_.SlideCard(RunCard(pic, i), startLeft_, startTop_ + RunOffset(pic, i), steps);
+}
+
+void cMousePlay::Cancel(int pic)
+{
+    if (!dragging_)
+        return;
+    dragging_ = false;
+    ReturnCards(pic, 0);
 }
 
 int cMousePlay::RunOffset(int pic, int i) const

@@ -11,8 +11,6 @@ class cData;
 
 class cMousePlay {
 public:
-    static constexpr int kPlaySpeed = 3;
-
     cMousePlay(cData& data, cArray& board) : data_(data), board_(board) {}
 
     // Card events, positions in the card's own twips. Each answers whether it did something.
@@ -22,6 +20,11 @@ public:
 
     bool Dragging() const { return dragging_; }
     int RunLength() const { return runLength_; }
+    // Ends a drag without a drop: the cards go back at once, silently (a click, not a drag).
+    void Cancel(int pic);
+    // Quiet: the press and the release play no sound of their own; the caller plays them
+    // once it knows the press was a drag.
+    void SetQuiet(bool quiet) { quiet_ = quiet; }
 
 private:
     bool PressOnTableau(int pic);
@@ -31,7 +34,7 @@ private:
     bool TryTableau(int pic, int mode);
     bool TryFreeCells(int pic, int mode);
     bool TryFoundations(int pic, int mode);
-    void ReturnCards(int pic);
+    void ReturnCards(int pic, int steps);
     int RunCard(int pic, int i) const;
     // Twips from the run's first card to its i-th card, as they lie in their pile.
     int RunOffset(int pic, int i) const;
@@ -39,6 +42,7 @@ private:
     cData& data_;
     cArray& board_;
     bool dragging_ = false;
+    bool quiet_ = false;
     int runLength_ = 0;
     int pressX_ = 0, pressY_ = 0;
     int startLeft_ = 0, startTop_ = 0;

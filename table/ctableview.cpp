@@ -7,10 +7,15 @@
 #include "mgen1.h"
 #include "vexcard.h"
 #include "vexdeck.h"
+#include "vexglow.h"
+#include "ctableaccessible.h"
 #include "vexempty.h"
 
 #include <QGraphicsScene>
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QVariantAnimation>
 #include <QPainter>
 
 #include <algorithm>
@@ -22,6 +27,10 @@ namespace {
 constexpr int kMarkKey = 0; // item data: the mark number a placeholder shows
 constexpr double kPlaceholderZ = 0;
 constexpr double kDeckZ = 0.5; // above the placeholders, below every card
+constexpr double kOverTop = 0.5; // a glow just above the card it lies on
+constexpr double kFocusZ = 1e9;  // the focus frame above everything
+constexpr int kShakeMs = 260;
+constexpr double kShakeTwips = 90;
 
 template <class... F> struct Overload : F... {
     using F::operator()...;
@@ -63,6 +72,14 @@ cTableView::cTableView(const cArray& board, cPictures& pictures, QWidget* parent
     deck_ = new VexDeck;
     deck_->setZValue(kDeckZ);
     scene->addItem(deck_);
+    focus_ = new VexGlow(VexGlow::Style::Focus);
+    focus_->setZValue(kFocusZ);
+    scene->addItem(focus_);
+    for (int cell : {kTableau, kFoundation, kReserve})
+        for (int pile = 0; MarkItem(cell, pile); ++pile)
+            connect(MarkItem(cell, pile), &VexEmpty::Click, this, [this, cell, pile] { emit PlaceClicked(cell, pile); });
+    setFocusPolicy(Qt::StrongFocus);
+    InstallTableAccessibility();
 
     for (int pic = 0; pic < kDeckCards; ++pic) {
         auto* card = new VexCard;
@@ -73,6 +90,7 @@ cTableView::cTableView(const cArray& board, cPictures& pictures, QWidget* parent
         connect(card, &VexCard::MouseDown, this, [this, pic](float x, float y) { emit CardMouseDown(pic, x, y); });
         connect(card, &VexCard::MouseMove, this, [this, pic](float x, float y) { emit CardMouseMove(pic, x, y); });
         connect(card, &VexCard::MouseUp, this, [this, pic](float x, float y) { emit CardMouseUp(pic, x, y); });
+        connect(card, &VexCard::DblClick, this, [this, pic] { emit CardDoubleClicked(pic); });
     }
 
     frameTimer_.setInterval(kFrameMs);
@@ -320,6 +338,8 @@ void cTableView::mouseMoveEvent(QMouseEvent* event)
 void cTableView::mousePressEvent(QMouseEvent* event)
 {
     lastPointer_ = event->position().toPoint();
+    if (!itemAt(event->position().toPoint()))
+        emit TableClicked();
     // A press during an animation first lets it end, so the press meets the table as it is.
     if (IsAnimating())
         FinishAnimations();
@@ -331,6 +351,92 @@ void cTableView::mouseDoubleClickEvent(QMouseEvent* event)
     if (IsAnimating())
         FinishAnimations();
     QGraphicsView::mouseDoubleClickEvent(event);
+}
+
+// ---- Play's marks
+
+void cTableView::keyPressEvent(QKeyEvent* event)
+{
+    if (keyHandler_ && keyHandler_(event->key(), event->modifiers()))
+        return event->accept();
+    QGraphicsView::keyPressEvent(event);
+}
+
+void cTableView::ShowHeld(int pic)
+{
+    for (int p : held_)
+        cards_[size_t(p)]->SetSelected(false);
+    held_.clear();
+    if (pic < 0 || pic >= kDeckCards)
+        return;
+    const int cell = board_.CardCell(pic), pile = board_.CardPile(pic);
+    for (int pos = board_.CardPos(pic); pos <= board_.GetTop(cell, pile); ++pos)
+        held_.push_back(board_.GetPicID(cell, pile, pos));
+    for (int p : held_)
+        cards_[size_t(p)]->SetSelected(true);
+}
+
+void cTableView::ShowTargets(const std::vector<PileAddress>& places)
+{
+    targets_ = places;
+    while (glows_.size() < targets_.size()) {
+        auto* glow = new VexGlow(VexGlow::Style::Target);
+        scene()->addItem(glow);
+        glows_.push_back(glow);
+    }
+    PlaceMarks();
+}
+
+void cTableView::ShowFocus(bool shown, PileAddress place, const QString& spoken)
+{
+    focus_->setVisible(shown);
+    focusPlace_ = place;
+    PlaceMarks();
+    if (spoken == spoken_)
+        return;
+    spoken_ = spoken;
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+}
+
+bool cTableView::FocusShown() const { return focus_->isVisible(); }
+
+void cTableView::PutGlow(VexGlow* glow, PileAddress place)
+{
+    // On the place's top card, or on its mark when it is empty.
+    const int top = board_.GetTop(place.Cell, place.Pile);
+    const int pos = std::max(top, 0);
+    glow->setPos(board_.CordX(place.Cell, place.Pile, pos), board_.CordY(place.Cell, place.Pile, pos));
+    const double under = top >= 0 ? cards_[size_t(board_.GetPicID(place.Cell, place.Pile, top))]->zValue() : kDeckZ;
+    if (glow != focus_)
+        glow->setZValue(under + kOverTop);
+}
+
+void cTableView::PlaceMarks()
+{
+    for (size_t i = 0; i < glows_.size(); ++i) {
+        glows_[i]->setVisible(i < targets_.size());
+        if (i < targets_.size())
+            PutGlow(glows_[i], targets_[i]);
+    }
+    if (focus_->isVisible())
+        PutGlow(focus_, focusPlace_);
+}
+
+void cTableView::Refuse(int pic)
+{
+    VexCard* card = PicCards(pic);
+    if (!card || !card->isVisible())
+        return;
+    // A short shake about where the card lies.
+    const QPointF at(board_.CardLeft(pic), board_.CardTop(pic));
+    auto* shake = new QVariantAnimation(this);
+    shake->setDuration(kShakeMs);
+    shake->setKeyValues({{0.0, 0.0}, {0.2, -kShakeTwips}, {0.4, kShakeTwips}, {0.6, -kShakeTwips / 2},
+                         {0.8, kShakeTwips / 2}, {1.0, 0.0}});
+    connect(shake, &QVariantAnimation::valueChanged, card,
+            [card, at](const QVariant& v) { card->setPos(at + QPointF(v.toDouble(), 0)); });
+    shake->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
 // ---- Reports of the board
@@ -434,6 +540,7 @@ void cTableView::Play(bool all)
         return;
     }
     frameTimer_.stop();
+    PlaceMarks();
     if (wasRunning || all)
         emit AnimationsDrained();
 }

@@ -5,6 +5,7 @@
 // one go by the engine is seen card by card.
 #include "cpicturefeed.h"
 #include "iboardobserver.h"
+#include "mrules.h"
 #include "itablelook.h"
 
 #include <QBitArray>
@@ -15,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <variant>
 #include <vector>
 
@@ -24,6 +26,7 @@ class cArray;
 class VexCard;
 class VexDeck;
 class VexEmpty;
+class VexGlow;
 
 constexpr int kTableWidth = 15480; // twips
 constexpr int kTableHeight = 11205;
@@ -62,6 +65,23 @@ public:
     const QRectF& FittedArea() const { return area_; }
     // The pictures for the present size, once painted; waits for them (tests, benchmarks).
     void WaitForPictures();
+
+    // Play's marks. The cards held (a card and the cards on it) show selected; the places
+    // that would take them glow; the keyboard's focus is framed; a card that may not go
+    // where it was sent shakes its head.
+    void ShowHeld(int pic);
+    void ShowTargets(const std::vector<PileAddress>& places);
+    const std::vector<PileAddress>& Targets() const { return targets_; }
+    void ShowFocus(bool shown, PileAddress place, const QString& spoken);
+    bool FocusShown() const;
+    void Refuse(int pic);
+    // What play makes of a key; true when the key was play's.
+    void SetKeyHandler(std::function<bool(int key, Qt::KeyboardModifiers modifiers)> handler)
+    {
+        keyHandler_ = std::move(handler);
+    }
+    // The focused place and its card, as a screen reader reads the table.
+    const QString& Spoken() const { return spoken_; }
     double PictureRatioNow() const { return ratio_; }
 
     // Plays every queued report at once.
@@ -94,11 +114,16 @@ signals:
     void AnimationsDrained();
     // The table was fitted to the view; the part of it shown, in twips.
     void Fitted(const QRectF& shown);
+    void CardDoubleClicked(int pic);
+    // A click on the mark of an empty place, and on the table beside every card and mark.
+    void PlaceClicked(int cell, int pile);
+    void TableClicked();
 
 protected:
     void drawBackground(QPainter* painter, const QRectF& rect) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -148,6 +173,9 @@ private:
     void ShowPictures();
     void PicturesReady(qreal ratio);
     void FollowPointer();
+    // Lays the glows and the focus frame over their places as the board has them now.
+    void PlaceMarks();
+    void PutGlow(VexGlow* glow, PileAddress place);
     // Shows the edges of the deck under the cards still to be dealt.
     void ShowDeck();
     // The picture for the present size, or until it is painted the nearest one at hand.
@@ -164,6 +192,13 @@ private:
     VexEmpty* waste_ = nullptr;
     VexEmpty* stock_ = nullptr;
     VexDeck* deck_ = nullptr;
+    std::vector<VexGlow*> glows_;
+    VexGlow* focus_ = nullptr;
+    std::vector<PileAddress> targets_;
+    PileAddress focusPlace_{0, 0};
+    QString spoken_;
+    std::vector<int> held_;
+    std::function<bool(int, Qt::KeyboardModifiers)> keyHandler_;
 
     std::deque<Step> queue_;
     QTimer frameTimer_;

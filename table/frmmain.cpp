@@ -1,11 +1,15 @@
 #include "frmmain.h"
 
 #include "cadvisor.h"
+#include "ckeyplay.h"
+#include "cpointerplay.h"
+#include "cselection.h"
 #include "cservices.h"
 #include "csolveservice.h"
 #include "ctableview.h"
 #include "iprompt.h"
 #include "mautoplay.h"
+#include "mplacetext.h"
 #include "martmetrics.h"
 #include "mtablearea.h"
 #include "mtoolicons.h"
@@ -60,6 +64,9 @@ frmMain::frmMain(cServices& services, QWidget* parent) : QMainWindow(parent), se
     solver_ = new cSolveService(services_.Data(), services_.Boards(), services_.Lifecycle(), this);
     advisor_ = new cAdvisor(services_.Data(), services_.Boards(), services_.Lifecycle(), *solver_,
                             *PicMain, services_.Prompt(), this);
+    selection_ = new cSelection(services_.Data(), services_.Board(), this);
+    pointer_ = new cPointerPlay(services_.Data(), services_.Board(), services_.MousePlay(), *selection_, this);
+    keys_ = new cKeyPlay(services_.Data(), services_.Board(), *selection_, this);
     BuildMenus();
     BuildToolbar();
     ConnectMenus();
@@ -304,10 +311,9 @@ void frmMain::ConnectTable()
 {
     cServices& s = services_;
     connect(PicMain, &cTableView::CardMouseDown, this, &frmMain::PressCard);
-    connect(PicMain, &cTableView::CardMouseMove, this,
-            [&s](int pic, float x, float y) { s.MousePlay().MouseMove(pic, x, y); });
-    connect(PicMain, &cTableView::CardMouseUp, this,
-            [&s](int pic, float x, float y) { s.MousePlay().MouseUp(pic, x, y); });
+    connect(PicMain, &cTableView::CardMouseMove, pointer_, &cPointerPlay::Move);
+    connect(PicMain, &cTableView::CardMouseUp, pointer_, &cPointerPlay::Release);
+    ConnectPlay();
     connect(PicMain, &cTableView::SoundReached, this,
             [&s](const QString& kind) { s.Data().PlaySound(kind); });
     connect(&s.Lifecycle(), &cLifecycle::GameWon, this, &frmMain::OnGameWon);
@@ -333,6 +339,7 @@ void frmMain::ConnectTable()
 
 void frmMain::StopComputerPlay(QAction* trigger)
 {
+    selection_->Clear(); // what is held is let go at any command
     if (trigger == mGame[12])
         return;
     advisor_->StopSolve();
@@ -340,14 +347,56 @@ void frmMain::StopComputerPlay(QAction* trigger)
         advisor_->EndHint();
 }
 
+void frmMain::ConnectPlay()
+{
+    cArray& board = services_.Board();
+    connect(PicMain, &cTableView::CardDoubleClicked, this, [this](int pic) {
+        advisor_->StopSolve();
+        pointer_->DoubleClick(pic);
+    });
+    connect(PicMain, &cTableView::PlaceClicked, pointer_, &cPointerPlay::PlaceClicked);
+    connect(PicMain, &cTableView::TableClicked, this, [this] {
+        keys_->HideFocus();
+        pointer_->TableClicked();
+    });
+    // Where the cards held may go: for a drag, and for cards taken by a click or a key.
+    connect(pointer_, &cPointerPlay::DragStarted, this, [this, &board](int pic, int count) {
+        PicMain->ShowTargets(AcceptingPiles(board, pic, count));
+    });
+    connect(pointer_, &cPointerPlay::DragEnded, this, [this] { PicMain->ShowTargets({}); });
+    connect(selection_, &cSelection::Changed, this, [this, &board] {
+        const bool held = selection_->Holding();
+        PicMain->ShowHeld(held ? selection_->Pic() : -1);
+        PicMain->ShowTargets(held ? AcceptingPiles(board, selection_->Pic(), selection_->Count())
+                                  : std::vector<PileAddress>{});
+    });
+    connect(pointer_, &cPointerPlay::Refused, PicMain, &cTableView::Refuse);
+    connect(keys_, &cKeyPlay::Refused, PicMain, &cTableView::Refuse);
+    connect(keys_, &cKeyPlay::FocusChanged, this, [this, &board] {
+        PicMain->ShowFocus(keys_->FocusShown(), keys_->Focus(), PlaceText(board, keys_->Focus()));
+    });
+    PicMain->SetKeyHandler([this](int key, Qt::KeyboardModifiers modifiers) {
+        advisor_->StopSolve();
+        return keys_->Key(key, modifiers);
+    });
+    // A press is a click while the pointer stays within the system's drag distance.
+    connect(PicMain, &cTableView::Fitted, this, [this](const QRectF& shown) {
+        pointer_->SetClickSlop(QApplication::startDragDistance() * shown.width() / PicMain->viewport()->width());
+    });
+    // What is held is let go when the game changes under it.
+    connect(&services_.Lifecycle(), &cLifecycle::GameStarted, selection_, &cSelection::Clear);
+    connect(&services_.Lifecycle(), &cLifecycle::GameEnded, selection_, &cSelection::Clear);
+}
+
 void frmMain::PressCard(int pic, float x, float y)
 {
+    keys_->HideFocus();
     advisor_->StopSolve();
     advisor_->EndHint();
     // A press while cards still travel first lets them arrive.
     if (PicMain->IsAnimating())
         PicMain->FinishAnimations();
-    services_.MousePlay().MouseDown(pic, x, y);
+    pointer_->Press(pic, x, y);
 }
 
 void frmMain::SetOpener(const QString& window, Opener opener)

@@ -17,6 +17,9 @@ class QToolBar;
 namespace solvane {
 
 class cAdvisor;
+class cKeyPlay;
+class cPointerPlay;
+class cSelection;
 class cServices;
 class cSolveService;
 class cTableView;
@@ -45,6 +48,9 @@ public:
     cTableView* Table() const { return PicMain; }
     cSolveService& Solver() const { return *solver_; }
     cAdvisor& Advisor() const { return *advisor_; }
+    cSelection& Selection() const { return *selection_; }
+    cKeyPlay& Keys() const { return *keys_; }
+    cPointerPlay& Pointer() const { return *pointer_; }
     cServices& Services() { return services_; }
 
     // Menu items, indexed from 1 as the menus number them (separators take an index).
@@ -103,6 +109,7 @@ private:
     void AddToFavorites();
     void ShowRules();
     void PressCard(int pic, float x, float y);
+    void ConnectPlay();
 
     cServices& services_;
     void StopComputerPlay(QAction* trigger);
@@ -110,6 +117,9 @@ private:
     cTableView* PicMain = nullptr;
     cSolveService* solver_ = nullptr;
     cAdvisor* advisor_ = nullptr;
+    cSelection* selection_ = nullptr;
+    cPointerPlay* pointer_ = nullptr;
+    cKeyPlay* keys_ = nullptr;
     std::map<QString, Opener> openers_;
     std::map<QAction*, QString> windowOf_;
     bool finishOpen_ = false;

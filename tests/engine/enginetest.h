@@ -70,7 +70,7 @@ inline std::pair<int, int> ParseCard(const std::string& t)
 // ("-" for empty), foundations as "AC 2C". As in a deal, the pack is first gathered into the
 // stock and the named cards are then taken from its top; the cards not named stay there,
 // face down, so that all 52 cards keep a place.
-inline void Arrange(Table& t, const GameRules& r, const std::vector<std::string>& tableau,
+inline void Arrange(cBoardSet& s, const GameRules& r, const std::vector<std::string>& tableau,
                     const std::vector<std::string>& cells = {},
                     const std::vector<std::string>& foundations = {})
 {
@@ -105,7 +105,6 @@ inline void Arrange(Table& t, const GameRules& r, const std::vector<std::string>
             add(w[i], kFoundation, int(p), int(i));
     }
 
-    cBoardSet& s = t.set;
     s.SelectRules(r);
     cArray& a = s.Board();
     a.Init(0);
@@ -129,6 +128,13 @@ inline void Arrange(Table& t, const GameRules& r, const std::vector<std::string>
     }
     for (const auto& p : plan)
         a.Move(a.GetTopPicID(kStock, 0), p.cell, p.pile, p.pos, kModeDeal, 0, 0, false);
+}
+
+inline void Arrange(Table& t, const GameRules& r, const std::vector<std::string>& tableau,
+                    const std::vector<std::string>& cells = {},
+                    const std::vector<std::string>& foundations = {})
+{
+    Arrange(t.set, r, tableau, cells, foundations);
 }
 
 // The picture id of a card named like "7H".

@@ -179,3 +179,24 @@ TEST(Accepts, WrappingFoundationsCompleteAtThirteen)
     EXPECT_FALSE(AcceptsOnFoundation(a, Pic(a, "5D"), 1, 0));
     EXPECT_TRUE(AcceptsOnFoundation(a, Pic(a, "6D"), 1, 0));
 }
+
+TEST(Accepts, TheAcceptingPilesOfACardAndOfARun)
+{
+    Table t;
+    // Freecell: 8 piles (pile 1 and 5..7 empty), one free cell taken, clubs up to the Ace.
+    Arrange(t, Rules("Freecell"), {"TD", "", "9C", "TH 9S", "2C"}, {"-", "KH"}, {"AC"});
+    cArray& a = t.a();
+    using P = PileAddress;
+    // 9C: on the red Ten, into every empty pile and free cell; not on a foundation.
+    EXPECT_EQ(AcceptingPiles(a, Pic(a, "9C"), 0),
+              (std::vector<P>{{kTableau, 0}, {kTableau, 1}, {kTableau, 5}, {kTableau, 6}, {kTableau, 7},
+                              {kReserve, 0}, {kReserve, 2}, {kReserve, 3}}));
+    // 2C goes home as well.
+    EXPECT_EQ(AcceptingPiles(a, Pic(a, "2C"), 0).back(), (P{kFoundation, 0}));
+    // A run of two (TH 9S): only empty piles take it, no free cell, no foundation.
+    EXPECT_EQ(AcceptingPiles(a, Pic(a, "TH"), 1),
+              (std::vector<P>{{kTableau, 1}, {kTableau, 5}, {kTableau, 6}, {kTableau, 7}}));
+    // A place out of range takes nothing.
+    EXPECT_FALSE(Accepts(a, Pic(a, "9C"), 0, kTableau, 8));
+    EXPECT_FALSE(Accepts(a, Pic(a, "9C"), 0, kStock, 0));
+}

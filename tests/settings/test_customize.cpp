@@ -82,7 +82,7 @@ TEST_F(Customize, AFreshUserSeesTheDefaults)
     EXPECT_EQ(range->itemText(0), "9");
     EXPECT_EQ(range->itemText(3), "9,999");
     EXPECT_EQ(range->currentText(), "999,999,999,999,999");
-    for (const char* box : {"chkTime", "chkScore", "chkMoves", "chkWinnable"})
+    for (const char* box : {"chkTime", "chkScore", "chkMoves", "chkWinnable", "chkDoubleClick"})
         EXPECT_TRUE(Get<QCheckBox>(*w, box)->isChecked()) << box;
     EXPECT_FALSE(Enabled(*w, "cmdClearRecent")); // nothing to clear yet
 
@@ -209,6 +209,8 @@ TEST_F(Customize, RangeAndDisplaySwitchesAreWrittenAtOnceAndOutliveCancel)
     EXPECT_EQ(s.Data().ShowScore(), 1);
     Click(*w, "chkWinnable");
     EXPECT_EQ(s.Data().ShowWinnable(), 1);
+    Click(*w, "chkDoubleClick");
+    EXPECT_EQ(s.Data().DoubleClickMove(), 0);
     Click(*w, "cmdCancel");
     EXPECT_EQ(s.Data().RangeIndex(), 3);
     EXPECT_EQ(s.Data().ShowTime(), 0);

@@ -64,6 +64,44 @@ struct TableWindow {
         view().FinishAnimations();
         QApplication::processEvents();
     }
+    // A point of the card that shows even under the cards on it.
+    QPoint Grip(int pic)
+    {
+        const cCard& c = a().Card(pic);
+        const int cell = c.Cell, pile = c.Pile, pos = c.Pos;
+        const double strip = pos < a().GetTop(cell, pile) ? a().CordY(cell, pile, pos + 1) - a().CordY(cell, pile, pos) : 400;
+        return ViewPoint(c.Left + 300, c.Top + std::min(100.0, strip / 2));
+    }
+    void ClickAt(QPoint at)
+    {
+        Send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        Send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        Settle();
+    }
+    void Click(int pic) { ClickAt(Grip(pic)); }
+    // A click on a place: on its top card, or on its mark when it is empty.
+    void ClickPlace(int cell, int pile)
+    {
+        const int top = a().GetTop(cell, pile);
+        if (top >= 0)
+            return Click(a().GetPicID(cell, pile, top));
+        ClickAt(ViewPoint(a().CordX(cell, pile, 0) + 500, a().CordY(cell, pile, 0) + 700));
+    }
+    void DoubleClick(int pic)
+    {
+        const QPoint at = Grip(pic);
+        Send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        Send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        Send(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+        Send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        Settle();
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(&view(), Qt::Key(key), modifiers);
+        Settle();
+    }
+
     // Drags the card onto the next place of a pile.
     void DragTo(int pic, int cell, int pile)
     {

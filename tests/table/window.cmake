@@ -4,13 +4,14 @@ solvane_test(test_window
     ${CMAKE_CURRENT_LIST_DIR}/test_lifecycle.cpp
     ${CMAKE_CURRENT_LIST_DIR}/test_advisor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/test_tablefit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/test_quickplay.cpp
     ${PROJECT_SOURCE_DIR}/tests/common/widgetmain.cpp
   LIBS solvane_table solvane_solver Qt6::Test)
 
 # A picture of the main window with a long pile, at the size of the screen it runs on
 # (built on request only).
 add_executable(table_shots EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/shots_table.cpp)
-target_link_libraries(table_shots PRIVATE solvane_table)
+target_link_libraries(table_shots PRIVATE solvane_table Qt6::Test)
 target_include_directories(table_shots PRIVATE ${PROJECT_SOURCE_DIR}/tests/common)
 
 # Every window on a laptop screen, and on a full-HD screen at twice the scale (960 x 540
