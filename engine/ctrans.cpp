@@ -2,6 +2,7 @@
 
 #include "carray.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace solvane {
@@ -29,6 +30,33 @@ void cTrans::SaveTrans(int pic, int dCell, int dPile, int dPos, int mCards, int3
     const cCard& c = board_.Card(pic);
     records_[current_] = {int16_t(pic), c.Cell, c.Pile, c.Pos, int16_t(dCell), int16_t(dPile),
                           int16_t(dPos), int16_t(mCards), tMod, openGroup_};
+}
+
+bool cTrans::Restore(const std::vector<Record>& records)
+{
+    if (records.size() > size_t(kMaxMoves))
+        return false;
+    capacity_ = (int(records.size()) / kCapacityStep + 1) * kCapacityStep;
+    records_.assign(capacity_ + 1, Record{});
+    std::copy(records.begin(), records.end(), records_.begin() + 1);
+    total_ = int(records.size());
+    current_ = 0;
+    openGroup_ = 0;
+    return true;
+}
+
+bool cTrans::NextRedoFits() const
+{
+    if (current_ >= total_)
+        return false;
+    const Record& r = records_[current_ + 1];
+    if (r.PicID < 0 || r.PicID >= kDeckCards || r.DCell < 0 || r.DCell >= kBoardCells || r.DPile < 0 ||
+        r.DPile >= board_.Games().Piles(r.DCell) || (r.SCell == r.DCell && r.SPile == r.DPile))
+        return false;
+    const cCard& c = board_.Card(r.PicID);
+    return c.Cell == r.SCell && c.Pile == r.SPile && c.Pos == r.SPos &&
+           r.mCards == board_.GetTop(r.SCell, r.SPile) - r.SPos && r.DPos == board_.GetTop(r.DCell, r.DPile) + 1 &&
+           r.Group >= 0 && r.Group <= 1;
 }
 
 void cTrans::EndMulti()

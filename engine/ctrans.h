@@ -47,6 +47,14 @@ public:
     void EndMulti();
     // 1-based; record 0 holds no move.
     const Record& At(int i) const { return records_.at(i); }
+    // The moves made so far and those that may be redone, 1..Total().
+    std::vector<Record> Records() const { return {records_.begin() + 1, records_.begin() + 1 + total_}; }
+    // Takes over moves kept from an earlier run, none of them made yet: Redo makes them.
+    // False, changing nothing, when there are more than the log holds.
+    bool Restore(const std::vector<Record>& records);
+    // Whether the next move to redo may be made on the board as it stands: its card lies
+    // where the move takes it from, with the cards it carries, and its place is free.
+    bool NextRedoFits() const;
 
     static std::string ConvertCell(int cell);
     // The rows of the history list, one per logged move.

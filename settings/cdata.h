@@ -62,6 +62,8 @@ public:
     SOLVANE_SETTING(ShowWinnable, 1)
     // A double-click sends a card to a foundation (or a free cell).
     SOLVANE_SETTING(DoubleClickMove, 1)
+    // Closing Solvane keeps an unfinished game for the next start instead of recording it.
+    SOLVANE_SETTING(KeepGame, 0)
     SOLVANE_SETTING(CardSpeed, 5)
     SOLVANE_SETTING(UndoSpeed, 5)
     SOLVANE_SETTING(UndoallSpeed, 2)

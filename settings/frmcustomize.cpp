@@ -99,6 +99,7 @@ void frmCustomize::LoadGeneral()
     ui->chkScore->setChecked(data_.ShowScore() == 1);
     ui->chkWinnable->setChecked(data_.ShowWinnable() == 1);
     ui->chkDoubleClick->setChecked(data_.DoubleClickMove() == 1);
+    ui->chkKeepGame->setChecked(data_.KeepGame() == 1);
     ui->cmdClearRecent->setEnabled(data_.RecentCount() > 0);
 }
 
@@ -145,7 +146,8 @@ void frmCustomize::Connect()
                                                    {ui->chkScore, &cData::SetShowScore},
                                                    {ui->chkMoves, &cData::SetShowMoves},
                                                    {ui->chkWinnable, &cData::SetShowWinnable},
-                                                   {ui->chkDoubleClick, &cData::SetDoubleClickMove}};
+                                                   {ui->chkDoubleClick, &cData::SetDoubleClickMove},
+                                                   {ui->chkKeepGame, &cData::SetKeepGame}};
     for (const auto& [box, set] : shows)
         connect(box, &QCheckBox::clicked, this, [this, set](bool on) { (data_.*set)(on ? 1 : 0); });
     connect(ui->imcRange, &QComboBox::currentIndexChanged, this, [this](int i) {

@@ -96,6 +96,96 @@ std::optional<QString> cLifecycle::EndGame(int won)
     return problem;
 }
 
+KeptGame cLifecycle::Kept() const
+{
+    KeptGame k;
+    k.Game = data_.CurGName();
+    k.Number = data_.CurGNo().Text();
+    k.NumberIsText = data_.CurGNo().IsText();
+    k.Player = data_.CurPlayer();
+    k.Seconds = ElapsedSeconds();
+    k.Current = boards_.Log().GetTransID();
+    k.Moves = boards_.Log().Records();
+    if (solvedByComputer_ && solveAsked_) {
+        k.Helped = true;
+        k.HelpedTime = solveAsked_->Time;
+        k.HelpedMoves = solveAsked_->Moves;
+        k.HelpedScore = solveAsked_->Score;
+    }
+    return k;
+}
+
+void cLifecycle::LeaveKept()
+{
+    data_.SetGameRunning(false);
+    winPending_ = false;
+    dealing_ = false;
+}
+
+std::optional<QString> cLifecycle::Resume(const KeptGame& kept)
+{
+    const auto refused = [](const QString& why) { return QStringLiteral("The unfinished game cannot be resumed: %1.").arg(why); };
+    GameRules rules;
+    if (auto problem = custom_.ReadRules(kept.Game, rules))
+        return refused(*problem);
+    bool player = false;
+    for (int slot = 1; slot <= kMaxPlayers && !player; ++slot)
+        player = data_.GetPlayer(slot) == kept.Player;
+    if (!player)
+        return refused(QStringLiteral("its player \"%1\" is no longer one of the players").arg(kept.Player));
+    double value = 0;
+    const cGameNo number = kept.NumberIsText ? cGameNo::FromText(kept.Number)
+                                             : cGameNo(cGameNo::ParseNumber(kept.Number, value) ? value : -1);
+    if (!kept.NumberIsText && value < 0)
+        return refused(QStringLiteral("its game number \"%1\" is not a number").arg(kept.Number));
+
+    custom_.SelectRules(rules);
+    rules_ = rules;
+    emit RulesChosen();
+    ++serial_;
+    data_.SetCurGNo(number);
+    data_.SetCurGName(kept.Game);
+    data_.SetCurPlayer(kept.Player);
+    boards_.DealNumber(number.Value());
+    if (auto why = ReplayKeptMoves(kept)) {
+        ClearTable(boards_.Board());
+        boards_.ResetLog();
+        return refused(*why);
+    }
+    winPending_ = false;
+    dealing_ = false;
+    solvedByComputer_ = kept.Helped;
+    solveAsked_.reset();
+    if (kept.Helped)
+        solveAsked_ = Figures{int32_t(kept.HelpedTime), int16_t(kept.HelpedMoves), int16_t(kept.HelpedScore)};
+    // The clock goes on from where it stopped.
+    QDateTime start = QDateTime::currentDateTime().addSecs(-kept.Seconds);
+    start.setTime(QTime(start.time().hour(), start.time().minute(), start.time().second()));
+    data_.SetGameStartTime(start);
+    data_.SetGameRunning(true);
+    StoreFigures(FiguresNow());
+    emit GameStarted();
+    return std::nullopt;
+}
+
+std::optional<QString> cLifecycle::ReplayKeptMoves(const KeptGame& kept)
+{
+    cTrans& log = boards_.Log();
+    if (!log.Restore(kept.Moves))
+        return QStringLiteral("it holds more moves than a game may");
+    // Every move is checked against the board before it is made: a damaged file may not
+    // put a card where the rules of the board do not allow.
+    int speed = 0;
+    while (log.RedoPossible()) {
+        if (!log.NextRedoFits())
+            return QStringLiteral("move %1 of it does not fit its deal").arg(log.GetTransID() + 1);
+        log.Redo(speed);
+    }
+    while (log.GetTransID() > kept.Current)
+        log.Undo(speed);
+    return std::nullopt;
+}
+
 cGameNo cLifecycle::RandomNumber()
 {
     const float seconds = static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);

@@ -2,6 +2,7 @@
 // The life of one game: starting it by name and number, timing, counting and scoring it
 // while it runs, noticing the win, and ending and recording it.
 #include "cgameno.h"
+#include "ckeptgame.h"
 #include "gamerules.h"
 #include "iboardhost.h"
 
@@ -43,6 +44,16 @@ public:
                                      const QString& player = QString());
     // The deal has been drawn on the table: the game runs from now.
     void DealDrawn();
+
+    // The running game as it may be kept for a later run: its moves, where it stands in
+    // them, its clock.
+    KeptGame Kept() const;
+    // Leaves the running game without recording it (it has been kept).
+    void LeaveKept();
+    // Resumes a kept game: the same board, moves to undo and redo, player and clock. The
+    // reason when it cannot be (its game or player is gone, its moves do not fit its deal);
+    // the table is then empty and no game runs.
+    std::optional<QString> Resume(const KeptGame& kept);
     // Between a start and the end of the deal's drawing.
     bool Dealing() const { return dealing_; }
     const std::optional<QString>& SettingsProblem() const { return settingsProblem_; }
@@ -98,6 +109,8 @@ signals:
     void GameWon();
 
 private:
+    // Makes the kept moves on the deal, then takes back those to be redone.
+    std::optional<QString> ReplayKeptMoves(const KeptGame& kept);
     // Stores the figures the game ends with: those of now, or of the first "Solve".
     void StoreFinalFigures();
     void StoreFigures(const Figures& f);

@@ -263,6 +263,9 @@ void frmMain::ConnectMenus()
     on(mFile[5], [this] { CloseGame(); });
     on(mFile[11], [this] {
         SavePlacement();
+        // Nothing is recorded; with the switch on, the game is kept for the next start.
+        if (services_.Data().KeepGame() == 1)
+            KeepOrEnd();
         QCoreApplication::exit(0);
     });
     for (int k = 1; k <= kRecentGames; ++k)
@@ -424,6 +427,23 @@ bool frmMain::Start(const QString& name, const cGameNo& number, const QString& p
     for (const auto& problem : {life.LeftGameProblem(), life.SettingsProblem()})
         Report(problem);
     return true;
+}
+
+void frmMain::KeepOrEnd()
+{
+    cLifecycle& life = services_.Lifecycle();
+    PicMain->FinishAnimations(); // a deal being drawn is a game begun
+    if (!services_.Data().GameRunning())
+        return;
+    if (life.WinPending()) // a game whose last card is up was won: recorded as such
+        return Report(life.EndGame(1));
+    const cKeptGame store(services_.Data().AppDir());
+    if (const auto failed = store.Write(life.Kept())) {
+        // Not kept: then recorded as lost, as without the switch, rather than lost.
+        Report(QStringLiteral("The unfinished game cannot be kept: %1. It is recorded as lost.").arg(*failed));
+        return Report(life.EndGame(0));
+    }
+    life.LeaveKept();
 }
 
 void frmMain::Report(const std::optional<QString>& problem)
@@ -623,8 +643,11 @@ void frmMain::closeEvent(QCloseEvent* event)
     advisor_->StopSolve();
     solver_->CancelAll();
     SavePlacement();
-    // A game that cannot be recorded is said; the window closes all the same.
-    CloseGame();
+    // A game that cannot be recorded (or kept) is said; the window closes all the same.
+    if (services_.Data().KeepGame() == 1)
+        KeepOrEnd();
+    else
+        CloseGame();
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible())
             w->close();

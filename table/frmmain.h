@@ -97,6 +97,9 @@ private:
     // Ends the running game as not won (or won, when its last card is up) and says when
     // it could not be recorded.
     void CloseGame();
+    // Keeps the running game for the next start (switch "KeepGame"); a game that cannot be
+    // kept is recorded as lost.
+    void KeepOrEnd();
     void Report(const std::optional<QString>& problem);
     void OpenFinish();
 

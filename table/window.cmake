@@ -2,9 +2,9 @@
 configure_file(${CMAKE_CURRENT_LIST_DIR}/solvaneversion.h.in ${CMAKE_CURRENT_BINARY_DIR}/solvaneversion.h)
 
 add_library(solvane_table STATIC
-  cadvisor.cpp ckeyplay.cpp clifecycle.cpp cmouseplay.cpp cpointerplay.cpp cselection.cpp mplacetext.cpp mplaymove.cpp csolveservice.cpp creplay.cpp cservices.cpp cwidgetprompt.cpp
+  cadvisor.cpp ckeptgame.cpp ckeyplay.cpp clifecycle.cpp cmouseplay.cpp cpointerplay.cpp cselection.cpp mplacetext.cpp mplaymove.cpp csolveservice.cpp creplay.cpp cservices.cpp cwidgetprompt.cpp
   frmabout.cpp frmfinish.cpp frmfinish.ui frmhistory.cpp frmhistory.ui frmmain.cpp
-  frmsplash.cpp mmemory.cpp mtablearea.cpp mtoolicons.cpp mwindowplace.cpp mwindows.cpp
+  frmsplash.cpp mmemory.cpp mstartup.cpp mtablearea.cpp mtoolicons.cpp mwindowplace.cpp mwindows.cpp
   mwirecatalogue.cpp mwirescores.cpp mwiresettings.cpp
 )
 target_include_directories(solvane_table PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_BINARY_DIR})

@@ -211,6 +211,9 @@ TEST_F(Customize, RangeAndDisplaySwitchesAreWrittenAtOnceAndOutliveCancel)
     EXPECT_EQ(s.Data().ShowWinnable(), 1);
     Click(*w, "chkDoubleClick");
     EXPECT_EQ(s.Data().DoubleClickMove(), 0);
+    EXPECT_FALSE(Get<QCheckBox>(*w, "chkKeepGame")->isChecked());
+    Click(*w, "chkKeepGame");
+    EXPECT_EQ(s.Data().KeepGame(), 1);
     Click(*w, "cmdCancel");
     EXPECT_EQ(s.Data().RangeIndex(), 3);
     EXPECT_EQ(s.Data().ShowTime(), 0);

@@ -5,6 +5,7 @@ solvane_test(test_window
     ${CMAKE_CURRENT_LIST_DIR}/test_advisor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/test_tablefit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/test_quickplay.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/test_keptgame.cpp
     ${PROJECT_SOURCE_DIR}/tests/common/widgetmain.cpp
   LIBS solvane_table solvane_solver Qt6::Test)
 
@@ -24,3 +25,7 @@ foreach(screen laptop fullhd-x2)
   set_tests_properties(Screens.EveryWindowLiesOnThe-${screen} PROPERTIES ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/data/screen-${screen}.json;QT_LOGGING_RULES=qt.multimedia*=false")
 endforeach()
+
+add_test(NAME program_options COMMAND ${CMAKE_COMMAND}
+  -DPROGRAM=$<TARGET_FILE:solvane> -DVERSION=${PROJECT_VERSION} -DHOME_DIR=${CMAKE_CURRENT_BINARY_DIR}/program_options_home
+  -P ${CMAKE_CURRENT_LIST_DIR}/program_options.cmake)
