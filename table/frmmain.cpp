@@ -59,6 +59,9 @@ frmMain::frmMain(cServices& services, QWidget* parent) : QMainWindow(parent), se
     PicMain = new cTableView(services_.Board(), services_.Pictures(), this);
     PicMain->setObjectName(QStringLiteral("PicMain"));
     setCentralWidget(PicMain);
+    // Keys go to the table: play's keys, whatever had the focus before.
+    setFocusProxy(PicMain);
+    PicMain->setFocus();
     PicMain->FitTo(GameArea(services_.Boards().Games()));
     services_.Board().SetObserver(PicMain);
     solver_ = new cSolveService(services_.Data(), services_.Boards(), services_.Lifecycle(), this);
@@ -380,6 +383,10 @@ void frmMain::ConnectPlay()
     });
     PicMain->SetKeyHandler([this](int key, Qt::KeyboardModifiers modifiers) {
         advisor_->StopSolve();
+        // Like a press, a key meets the table as it is: cards still moving (a deal being
+        // drawn) arrive first.
+        if (PicMain->IsAnimating())
+            PicMain->FinishAnimations();
         return keys_->Key(key, modifiers);
     });
     // A press is a click while the pointer stays within the system's drag distance.

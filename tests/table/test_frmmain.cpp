@@ -170,6 +170,11 @@ TEST(MainWindow, TheClockStartsWhenTheDealHasBeenDrawn)
     t.DragTo(t.a().GetTopPicID(kTableau, 0), kReserve, 0);
     EXPECT_TRUE(t.s.Data().GameRunning());
     EXPECT_EQ(t.a().GetTop(kReserve, 0), 0);
+    // So does a key of play.
+    ASSERT_TRUE(t.w->Start("Freecell", cGameNo(9)));
+    ASSERT_TRUE(t.view().IsAnimating());
+    QTest::keyClick(&t.view(), Qt::Key_Down);
+    EXPECT_TRUE(t.s.Data().GameRunning());
 }
 
 TEST(MainWindow, F1ShowsTheRulesOfTheGameWhileTheEntryStaysHidden)
