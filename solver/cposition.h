@@ -116,7 +116,8 @@ public:
     void Undo(const SolverMove& m, const AutoMove* chain, int chainLength);
 
     // The fingerprint: equal for positions that differ only in the order of interchangeable
-    // piles, and different otherwise but for a chance of about 2^-96 per pair.
+    // piles or in which of two twins (cSolverRules::Twin) lies where, and different
+    // otherwise but for a chance of about 2^-96 per pair.
     // Worked out on demand, so moves that are tried and taken back cost no hashing.
     PositionKey Key() const;
 

@@ -54,6 +54,15 @@ SolverMove Find(const cPosition& p, const EngineMove& m)
     ADD_FAILURE() << "move not found";
     return {};
 }
+// The fingerprint of a layout laid on a board of the same deal.
+PositionKey KeyOf(const cArray& a, const cSolverRules& rules, const Layout& l)
+{
+    cArray b = Scratch(a);
+    Rebuild(b, l);
+    cPosition p(rules);
+    EXPECT_FALSE(LoadPosition(b, p).has_value());
+    return p.Key();
+}
 } // namespace
 
 TEST(SolverMoves, SameMovesAndSameBoardsAsTheEngine)
@@ -157,13 +166,7 @@ TEST(SolverKey, InterchangeablePilesShareAFingerprintOnlyWhenTheRulesAllow)
     cBoardSet set;
     set.NewDeal(freecell, 1);
     cArray& a = set.Board();
-    auto keyOf = [&](const cSolverRules& rules, const Layout& l) {
-        cArray b = Scratch(a);
-        Rebuild(b, l);
-        cPosition p(rules);
-        EXPECT_FALSE(LoadPosition(b, p).has_value());
-        return p.Key();
-    };
+    auto keyOf = [&](const cSolverRules& rules, const Layout& l) { return KeyOf(a, rules, l); };
     Layout l = LayoutOf(a);
     // Two cards into cells 0 and 2.
     Layout withCells = l;
@@ -189,6 +192,54 @@ TEST(SolverKey, InterchangeablePilesShareAFingerprintOnlyWhenTheRulesAllow)
     const cSolverRules suitOn = cSolverRules::FromBoard(freecell, a, true);
     EXPECT_TRUE(suitOn.Interchangeable());
     EXPECT_EQ(keyOf(suitOn, withCells), keyOf(suitOn, swapped));
+}
+
+TEST(SolverKey, TwinsShareAFingerprintOnlyWhereNoRuleTellsThemApart)
+{
+    // Foundations up in alternate colours from the King, the tableau down regardless of suit:
+    // the rules see rank and colour only, so the two black Fives are twins, a black and a red
+    // Five are not.
+    const GameRules colours = GameRules::FromValues({1, 12, 0, 5, 0, 9, 0, 1, 2, 0});
+    cBoardSet set;
+    set.NewDeal(colours, 3);
+    cArray& a = set.Board();
+    auto picOf = [&](int num, int suit) {
+        for (int pic = 0; pic < 52; ++pic)
+            if (a.CardNum(pic) == num && a.CardSuit(pic) == suit)
+                return pic;
+        return -1;
+    };
+    auto swapped = [&](int x, int y) {
+        Layout l = LayoutOf(a);
+        for (auto& [where, cards] : l)
+            for (int& c : cards)
+                c = c == x ? y : c == y ? x : c;
+        return l;
+    };
+    auto keyOf = [&](const cSolverRules& rules, const Layout& l) { return KeyOf(a, rules, l); };
+    constexpr int kFive = 4, kClubs = 0, kDiamonds = 1, kSpades = 2;
+    const int clubs = picOf(kFive, kClubs), spades = picOf(kFive, kSpades), diamonds = picOf(kFive, kDiamonds);
+    for (bool autoplay : {false, true}) {
+        const cSolverRules rules = cSolverRules::FromBoard(colours, a, autoplay);
+        EXPECT_EQ(rules.Twin(clubs), rules.Twin(spades));
+        EXPECT_NE(rules.Twin(clubs), rules.Twin(diamonds));
+        // Two foundations that take the same card hold the same twins: autoplay may fill
+        // them in any order.
+        EXPECT_TRUE(rules.Interchangeable());
+        EXPECT_EQ(keyOf(rules, LayoutOf(a)), keyOf(rules, swapped(clubs, spades)));
+        EXPECT_NE(keyOf(rules, LayoutOf(a)), keyOf(rules, swapped(clubs, diamonds)));
+    }
+    // Same-suit foundations tell every card apart.
+    const cSolverRules freecell = cSolverRules::FromBoard(*StandardRules("Freecell"), a, false);
+    EXPECT_NE(freecell.Twin(clubs), freecell.Twin(spades));
+    // Foundations in any suit from the Ace and a tableau in alternate colours: the Fives of
+    // one colour are twins, but a red Six follows any Five, so with autoplay two foundations
+    // that take it may hold different twins.
+    GameRules anySuit = *StandardRules("Freecell");
+    anySuit.gOrder = kUpRegardless;
+    const cSolverRules mixed = cSolverRules::FromBoard(anySuit, a, true);
+    EXPECT_EQ(mixed.Twin(clubs), mixed.Twin(spades));
+    EXPECT_FALSE(mixed.Interchangeable());
 }
 
 TEST(SolverRules, FoundationFirstOnlyWhereEveryCardOnACardGoesUpBeforeIt)
