@@ -110,6 +110,7 @@ void cPosition::PushCard(int loc, int card)
     if (IsTableauLoc(loc))
         CountOnPile(loc, depth, card);
     const int twin = rules_->Twin(card);
+    twins_[loc][depth] = static_cast<uint8_t>(twin);
     hash_[0][loc] ^= t.z[0][kind][depth][twin];
     hash_[1][loc] ^= t.z[1][kind][depth][twin];
     len_[loc] = static_cast<uint8_t>(depth + 1);
@@ -170,6 +171,7 @@ void cPosition::MoveCards(int from, int to, int count)
         if (IsTableauLoc(to))
             CountOnPile(to, base + i, card);
         const int twin = rules_->Twin(card);
+        twins_[to][base + i] = static_cast<uint8_t>(twin);
         hash_[0][to] ^= zt0[base + i][twin];
         hash_[1][to] ^= zt1[base + i][twin];
         hash_[0][from] ^= zf0[first + i][twin];

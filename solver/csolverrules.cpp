@@ -93,7 +93,13 @@ cSolverRules::cSolverRules(const GameRules& rules, const std::array<int8_t, kSol
     suitFoundations_ = fOrder == kUpSameSuit || fOrder == kDownSameSuit;
     FindTwins();
     const bool oneWay = fOrder >= kUpSameSuit && fOrder <= kDownRegardless;
-    interchangeable_ = !autoplay || suitFoundations_ || (oneWay && FoundationsByTwins());
+    // Going down from a top card one class of twins a step, the height fixed by the rank,
+    // reaches the base: the top tells the whole foundation.
+    foundationByTop_ = oneWay && FollowsByTwins(false);
+    // With autoplay, foundations may still be taken in any order when two foundations that
+    // take the same card have twins for tops, hence hold the same twins; and a base card
+    // always finds an empty foundation, there being as many foundations as base cards.
+    interchangeable_ = !autoplay || suitFoundations_ || (foundationByTop_ && FollowsByTwins(true));
     foundationFirst_ = suitFoundations_;
     for (int c = 0; c < kSolverCards && foundationFirst_; ++c)
         for (CardMask m = tableau_[c]; m != 0 && foundationFirst_; m &= m - 1) {
@@ -134,7 +140,7 @@ void cSolverRules::FindTwins()
     }
 }
 
-bool cSolverRules::FoundationsByTwins() const
+bool cSolverRules::FollowsByTwins(bool children) const
 {
     const auto fndParents = Parents(foundation_);
     auto oneClass = [&](CardMask m) {
@@ -146,11 +152,8 @@ bool cSolverRules::FoundationsByTwins() const
                 return false;
         return true;
     };
-    // Twins are a card's equals in every table, so the class of the next card is the
-    // whole set of cards that follow it; foundations that take the same card then hold
-    // the same twins from the base up, one rank a step.
     for (int c = 0; c < kSolverCards; ++c)
-        if (!oneClass(foundation_[c]) || (!StartsFoundation(c) && !oneClass(fndParents[c])))
+        if ((children && !oneClass(foundation_[c])) || (!StartsFoundation(c) && !oneClass(fndParents[c])))
             return false;
     return true;
 }

@@ -71,13 +71,16 @@ public:
     // suits beyond colour). Swapping two such cards wherever they lie changes nothing that
     // can follow, so positions are told apart by twins, not by cards.
     int Twin(int card) const { return twin_[card]; }
+    // Whether a foundation's top card tells what lies below it, up to twins: the
+    // foundations build one way and every card but a base card follows a single class
+    // of twins (always so in suit).
+    bool FoundationByTop() const { return foundationByTop_; }
 
 private:
     void FindTwins();
-    // Whether, with autoplay, foundations may still be taken in any order: each card
-    // follows a single class of twins and is followed by one, in one direction, so that
-    // two foundations that take the same card hold the same twins.
-    bool FoundationsByTwins() const;
+    // Whether every card but a base card follows a single class of twins on a foundation
+    // and, with `children`, every card is followed by a single class (or none).
+    bool FollowsByTwins(bool children) const;
 
     std::array<int8_t, kSolverCards> num_{};
     std::array<int8_t, kSolverCards> suit_{};
@@ -96,6 +99,7 @@ private:
     bool interchangeable_ = true;
     bool suitFoundations_ = false;
     bool foundationFirst_ = false;
+    bool foundationByTop_ = false;
 };
 
 } // namespace solvane

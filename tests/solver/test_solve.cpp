@@ -53,11 +53,9 @@ TEST(Solve, EverySolutionReplaysToAWin)
     // Random rule sets from random play.
     std::mt19937 rng(4242);
     for (int i = 0; i < 80; ++i) {
-        const GameRules rules = RandomRules(rng);
         Host host;
-        host.autoplay = Pick(rng, 0, 1) == 1;
         cBoardSet set;
-        RandomPosition(set, host, rng, rules, Pick(rng, 0, 20));
+        const GameRules rules = RandomPlay(rng, set, host, 20);
         const SolveResult r = Solve(rules, set.Board(), host.autoplay, Quick(0.2));
         if (r.verdict == Verdict::Winnable) {
             EXPECT_TRUE(ReplaysToWin(set.Board(), r)) << FormatRules(rules);
