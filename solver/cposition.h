@@ -75,7 +75,9 @@ public:
     int Len(int loc) const { return len_[loc]; }
     int CardAt(int loc, int i) const { return cards_[loc][i]; }
     int Top(int loc) const { return cards_[loc][len_[loc] - 1]; }
-    // The twins (cSolverRules::Twin) of a place's cards, bottom first.
+    // The twins (cSolverRules::Twin) of a place's cards, bottom first; readable in whole
+    // words of eight up to kTwinRow.
+    static constexpr int kTwinRow = 56;
     const uint8_t* Twins(int loc) const { return twins_[loc]; }
     // Over the `depth` bottom cards of a tableau pile: how many lie on a card that must
     // reach the foundations before them, and the lowest rise among them.
@@ -140,7 +142,7 @@ private:
 
     const cSolverRules* rules_;
     uint8_t cards_[kLocations][kSolverCards];
-    uint8_t twins_[kLocations][kSolverCards];
+    uint8_t twins_[kLocations][kTwinRow] = {};
     uint8_t len_[kLocations];
     uint8_t blockers_[kSolverPiles][kSolverCards + 1];
     int8_t lowest_[kSolverPiles][kSolverCards + 1];
