@@ -127,7 +127,7 @@ SearchOutcome cBestFirst::Run(uint64_t budget)
     p_ = start_;
     if (p_.Won())
         return SearchOutcome::Won;
-    table_.Add(p_.Key());
+    table_.Add(p_);
     const uint32_t root = AddNode(kRoot, 0, {});
     path_.push_back({root, 0, 0});
     Queue(root, Estimate(p_));
@@ -156,7 +156,7 @@ SearchOutcome cBestFirst::Run(uint64_t budget)
                 Trace(id, m);
                 return SearchOutcome::Won;
             }
-            const cTransTable::Added added = table_.Add(p_.Key());
+            const cTransTable::Added added = table_.Add(p_);
             if (added == cTransTable::Added::Full)
                 return SearchOutcome::Memory;
             if (added == cTransTable::Added::New)

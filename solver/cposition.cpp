@@ -109,8 +109,10 @@ void cPosition::PushCard(int loc, int card)
     cards_[loc][depth] = static_cast<uint8_t>(card);
     if (IsTableauLoc(loc))
         CountOnPile(loc, depth, card);
-    hash_[0][loc] ^= t.z[0][kind][depth][card];
-    hash_[1][loc] ^= t.z[1][kind][depth][card];
+    const int twin = rules_->Twin(card);
+    twins_[loc][depth] = static_cast<uint8_t>(twin);
+    hash_[0][loc] ^= t.z[0][kind][depth][twin];
+    hash_[1][loc] ^= t.z[1][kind][depth][twin];
     len_[loc] = static_cast<uint8_t>(depth + 1);
 }
 
@@ -168,10 +170,12 @@ void cPosition::MoveCards(int from, int to, int count)
         cards_[to][base + i] = static_cast<uint8_t>(card);
         if (IsTableauLoc(to))
             CountOnPile(to, base + i, card);
-        hash_[0][to] ^= zt0[base + i][card];
-        hash_[1][to] ^= zt1[base + i][card];
-        hash_[0][from] ^= zf0[first + i][card];
-        hash_[1][from] ^= zf1[first + i][card];
+        const int twin = rules_->Twin(card);
+        twins_[to][base + i] = static_cast<uint8_t>(twin);
+        hash_[0][to] ^= zt0[base + i][twin];
+        hash_[1][to] ^= zt1[base + i][twin];
+        hash_[0][from] ^= zf0[first + i][twin];
+        hash_[1][from] ^= zf1[first + i][twin];
     }
     len_[to] = static_cast<uint8_t>(base + n);
     len_[from] = static_cast<uint8_t>(first);

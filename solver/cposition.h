@@ -75,6 +75,10 @@ public:
     int Len(int loc) const { return len_[loc]; }
     int CardAt(int loc, int i) const { return cards_[loc][i]; }
     int Top(int loc) const { return cards_[loc][len_[loc] - 1]; }
+    // The twins (cSolverRules::Twin) of a place's cards, bottom first; readable in whole
+    // words of eight up to kTwinRow.
+    static constexpr int kTwinRow = 56;
+    const uint8_t* Twins(int loc) const { return twins_[loc]; }
     // Over the `depth` bottom cards of a tableau pile: how many lie on a card that must
     // reach the foundations before them, and the lowest rise among them.
     int Blockers(int t, int depth) const { return blockers_[t][depth]; }
@@ -116,9 +120,13 @@ public:
     void Undo(const SolverMove& m, const AutoMove* chain, int chainLength);
 
     // The fingerprint: equal for positions that differ only in the order of interchangeable
-    // piles, and different otherwise but for a chance of about 2^-96 per pair.
+    // piles or in which of two twins (cSolverRules::Twin) lies where, and different
+    // otherwise but for a chance of about 2^-96 per pair.
     // Worked out on demand, so moves that are tried and taken back cost no hashing.
     PositionKey Key() const;
+    // One place's share of the fingerprint, as the last Key() worked it out: places of one
+    // kind with the same contents have the same share.
+    uint64_t PlaceHash(int loc) const { return mixed_[0][loc]; }
 
     void Pack(PackedPosition& out) const;
     // Replaces the position with a packed one of the same rules.
@@ -134,6 +142,7 @@ private:
 
     const cSolverRules* rules_;
     uint8_t cards_[kLocations][kSolverCards];
+    uint8_t twins_[kLocations][kTwinRow] = {};
     uint8_t len_[kLocations];
     uint8_t blockers_[kSolverPiles][kSolverCards + 1];
     int8_t lowest_[kSolverPiles][kSolverCards + 1];

@@ -371,7 +371,7 @@ cSolver::Outcome cSolver::RunPass(const Pass& pass)
     chain_.clear();
     solution_.clear();
     passPositions_ = 0;
-    table_.Add(p_.Key());
+    table_.Add(p_);
     if (p_.Won())
         return last_ = Outcome::Won;
     if (!PushFrame(pass, true))
@@ -405,7 +405,7 @@ cSolver::Outcome cSolver::RunPass(const Pass& pass)
             solution_.push_back(m);
             return last_ = Outcome::Won;
         }
-        const cTransTable::Added added = table_.Add(p_.Key());
+        const cTransTable::Added added = table_.Add(p_);
         if (added != cTransTable::Added::New) {
             p_.Undo(m, chain, n);
             if (added == cTransTable::Added::Full)

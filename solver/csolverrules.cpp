@@ -91,13 +91,71 @@ cSolverRules::cSolverRules(const GameRules& rules, const std::array<int8_t, kSol
         rise_[c] = static_cast<int8_t>(upward ? up : downward ? down : std::min(up, down));
     }
     suitFoundations_ = fOrder == kUpSameSuit || fOrder == kDownSameSuit;
-    interchangeable_ = !autoplay || suitFoundations_;
+    FindTwins();
+    const bool oneWay = fOrder >= kUpSameSuit && fOrder <= kDownRegardless;
+    // Going down from a top card one class of twins a step, the height fixed by the rank,
+    // reaches the base: the top tells the whole foundation.
+    foundationByTop_ = oneWay && FollowsByTwins(false);
+    // With autoplay, foundations may still be taken in any order when two foundations that
+    // take the same card have twins for tops, hence hold the same twins; and a base card
+    // always finds an empty foundation, there being as many foundations as base cards.
+    interchangeable_ = !autoplay || suitFoundations_ || (foundationByTop_ && FollowsByTwins(true));
     foundationFirst_ = suitFoundations_;
     for (int c = 0; c < kSolverCards && foundationFirst_; ++c)
         for (CardMask m = tableau_[c]; m != 0 && foundationFirst_; m &= m - 1) {
             const int child = std::countr_zero(m);
             foundationFirst_ = suit_[child] == suit_[c] && rise_[child] < rise_[c];
         }
+}
+
+namespace {
+// The cards on which each card may lie under one fit table.
+std::array<CardMask, kSolverCards> Parents(const std::array<CardMask, kSolverCards>& children)
+{
+    std::array<CardMask, kSolverCards> parents{};
+    for (int l = 0; l < kSolverCards; ++l)
+        for (CardMask m = children[l]; m != 0; m &= m - 1)
+            parents[std::countr_zero(m)] |= CardMask(1) << l;
+    return parents;
+}
+} // namespace
+
+void cSolverRules::FindTwins()
+{
+    const auto tabParents = Parents(tableau_), runParents = Parents(run_), fndParents = Parents(foundation_);
+    auto same = [&](int a, int b) {
+        auto bit = [](CardMask m, int c) { return (m >> c) & 1; };
+        return tableau_[a] == tableau_[b] && run_[a] == run_[b] && foundation_[a] == foundation_[b] &&
+               tabParents[a] == tabParents[b] && runParents[a] == runParents[b] &&
+               fndParents[a] == fndParents[b] && bit(space_, a) == bit(space_, b) &&
+               bit(base_, a) == bit(base_, b) && rise_[a] == rise_[b];
+    };
+    for (int c = 0; c < kSolverCards; ++c) {
+        twin_[c] = static_cast<int8_t>(c);
+        for (int d = 0; d < c; ++d)
+            if (same(c, d)) {
+                twin_[c] = static_cast<int8_t>(d);
+                break;
+            }
+    }
+}
+
+bool cSolverRules::FollowsByTwins(bool children) const
+{
+    const auto fndParents = Parents(foundation_);
+    auto oneClass = [&](CardMask m) {
+        if (m == 0)
+            return true;
+        const int t = twin_[std::countr_zero(m)];
+        for (; m != 0; m &= m - 1)
+            if (twin_[std::countr_zero(m)] != t)
+                return false;
+        return true;
+    };
+    for (int c = 0; c < kSolverCards; ++c)
+        if ((children && !oneClass(foundation_[c])) || (!StartsFoundation(c) && !oneClass(fndParents[c])))
+            return false;
+    return true;
 }
 
 cSolverRules cSolverRules::FromBoard(const GameRules& rules, const cArray& board, bool autoplay)

@@ -65,11 +65,27 @@ public:
     // in Baker's Game). Then a card on the foundations is no use in play any more: taking it
     // back never helps, and any card the foundations take may go there at once.
     bool FoundationFirst() const { return foundationFirst_; }
+    // The lowest card the rules cannot tell from this one: it fits on and takes the same
+    // cards in the tableau, in runs and on the foundations, fills the same spaces and
+    // starts the same foundations (a Five of Clubs and of Spades where no order looks at
+    // suits beyond colour). Swapping two such cards wherever they lie changes nothing that
+    // can follow, so positions are told apart by twins, not by cards.
+    int Twin(int card) const { return twin_[card]; }
+    // Whether a foundation's top card tells what lies below it, up to twins: the
+    // foundations build one way and every card but a base card follows a single class
+    // of twins (always so in suit).
+    bool FoundationByTop() const { return foundationByTop_; }
 
 private:
+    void FindTwins();
+    // Whether every card but a base card follows a single class of twins on a foundation
+    // and, with `children`, every card is followed by a single class (or none).
+    bool FollowsByTwins(bool children) const;
+
     std::array<int8_t, kSolverCards> num_{};
     std::array<int8_t, kSolverCards> suit_{};
     std::array<int8_t, kSolverCards> rise_{};
+    std::array<int8_t, kSolverCards> twin_{};
     std::array<CardMask, kSolverCards> tableau_{};
     std::array<CardMask, kSolverCards> run_{};
     std::array<CardMask, kSolverCards> foundation_{};
@@ -83,6 +99,7 @@ private:
     bool interchangeable_ = true;
     bool suitFoundations_ = false;
     bool foundationFirst_ = false;
+    bool foundationByTop_ = false;
 };
 
 } // namespace solvane

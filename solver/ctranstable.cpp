@@ -1,6 +1,10 @@
 #include "ctranstable.h"
 
+#include "mcanonical.h"
+
 #include <algorithm>
+#include <cstring>
+#include <limits>
 
 namespace solvane {
 
@@ -14,6 +18,11 @@ constexpr size_t kJumpBytes = size_t(16) << 20;
 // look-ups still mostly end in the first or second cache line.
 constexpr size_t kGrowNum = 3, kGrowDen = 4;
 constexpr size_t kFullNum = 95, kFullDen = 100;
+// The slots' share of the memory: a slot takes about 13 bytes, a form mostly 30 to 45.
+constexpr size_t kSlotShareNum = 1, kSlotShareDen = 4;
+constexpr size_t kBlockBytes = size_t(1) << 20;
+// Where forms may lie: places are 32 bits.
+constexpr size_t kMaxFormBytes = std::numeric_limits<uint32_t>::max();
 
 // The high half of the 128-bit product.
 uint64_t MulHigh(uint64_t x, uint64_t y)
@@ -39,13 +48,16 @@ cTransTable::cTransTable(size_t maxBytes) : maxBytes_(maxBytes)
 
 size_t cTransTable::Bytes() const
 {
-    return buckets_.capacity() * sizeof(Bucket) + filled_.capacity() * sizeof(uint32_t);
+    return buckets_.capacity() * sizeof(Bucket) + filled_.capacity() * sizeof(uint32_t) +
+           blocks_.size() * kBlockBytes;
 }
 
-size_t cTransTable::Capacity() const
+size_t cTransTable::LargestBuckets() const
 {
-    return std::max(maxBytes_ / sizeof(Bucket), kFirstBuckets) * kWays * kFullNum / kFullDen;
+    return std::max(maxBytes_ / kSlotShareDen * kSlotShareNum / sizeof(Bucket), kFirstBuckets);
 }
+
+size_t cTransTable::Capacity() const { return LargestBuckets() * kWays * kFullNum / kFullDen; }
 
 void cTransTable::Reserve(size_t buckets)
 {
@@ -55,8 +67,16 @@ void cTransTable::Reserve(size_t buckets)
     tracking_ = buckets == kFirstBuckets;
 }
 
+void cTransTable::ClearForms()
+{
+    // The first block stays: most searches are short.
+    blocks_.resize(std::min<size_t>(blocks_.size(), 1));
+    used_ = 1; // place 0 marks a free slot
+}
+
 void cTransTable::Clear()
 {
+    ClearForms();
     // Most searches are short: emptying their few buckets beats clearing the whole table.
     if (tracking_) {
         for (uint32_t j : filled_)
@@ -72,7 +92,7 @@ void cTransTable::Clear()
 
 bool cTransTable::Grow()
 {
-    const size_t largest = maxBytes_ / sizeof(Bucket);
+    const size_t largest = LargestBuckets();
     if (buckets_.size() >= largest)
         return false;
     size_t buckets = std::min(buckets_.size() * 2, largest);
@@ -83,20 +103,20 @@ bool cTransTable::Grow()
     Reserve(buckets);
     tracking_ = false;
     for (const Bucket& bucket : old)
-        for (int w = 0; w < kWays && bucket.a[w] != 0; ++w)
-            Place(bucket.a[w], bucket.b[w]);
+        for (int w = 0; w < kWays && bucket.form[w] != 0; ++w)
+            Place(bucket.a[w], bucket.form[w]);
     return true;
 }
 
-void cTransTable::Place(uint64_t a, uint16_t b)
+void cTransTable::Place(uint64_t a, uint32_t form)
 {
     size_t j = Home(a);
     for (;;) {
         Bucket& bucket = buckets_[j];
         for (int w = 0; w < kWays; ++w)
-            if (bucket.a[w] == 0) {
+            if (bucket.form[w] == 0) {
                 bucket.a[w] = a;
-                bucket.b[w] = b;
+                bucket.form[w] = form;
                 ++size_;
                 if (tracking_ && w == 0) {
                     if (filled_.size() < kTrackedBuckets)
@@ -110,15 +130,39 @@ void cTransTable::Place(uint64_t a, uint16_t b)
     }
 }
 
-cTransTable::Added cTransTable::Add(const PositionKey& key)
+uint32_t cTransTable::Keep(const uint8_t* form, int n)
 {
-    const uint64_t a = key.a != 0 ? key.a : 1; // 0 marks a free slot
-    const uint16_t b = static_cast<uint16_t>(key.b);
-    for (size_t j = Home(a);;) {
+    const size_t need = size_t(n) + 1;
+    size_t at = used_;
+    if (at / kBlockBytes >= blocks_.size() || at / kBlockBytes != (at + need - 1) / kBlockBytes) {
+        // A form never straddles two blocks: it starts the next one.
+        at = blocks_.empty() ? 1 : blocks_.size() * kBlockBytes;
+        const size_t slots = buckets_.size() * sizeof(Bucket);
+        const size_t limit = std::max(maxBytes_, LargestBuckets() * sizeof(Bucket) + kBlockBytes);
+        if (at + need > kMaxFormBytes || slots + (blocks_.size() + 1) * kBlockBytes > limit)
+            return 0;
+        blocks_.push_back(std::make_unique<uint8_t[]>(kBlockBytes));
+    }
+    uint8_t* p = blocks_[at / kBlockBytes].get() + at % kBlockBytes;
+    p[0] = static_cast<uint8_t>(n);
+    std::memcpy(p + 1, form, size_t(n));
+    used_ = at + need;
+    return static_cast<uint32_t>(at);
+}
+
+bool cTransTable::Same(uint32_t at, const uint8_t* form, int n) const
+{
+    const uint8_t* p = blocks_[at / kBlockBytes].get() + at % kBlockBytes;
+    return p[0] == n && std::memcmp(p + 1, form, size_t(n)) == 0;
+}
+
+cTransTable::Added cTransTable::Add(const PositionKey& key, const uint8_t* form, int n)
+{
+    for (size_t j = Home(key.a);;) {
         const Bucket& bucket = buckets_[j];
         int w = 0;
-        for (; w < kWays && bucket.a[w] != 0; ++w)
-            if (bucket.a[w] == a && bucket.b[w] == b)
+        for (; w < kWays && bucket.form[w] != 0; ++w)
+            if (bucket.a[w] == key.a && Same(bucket.form[w], form, n))
                 return Added::Known;
         if (w < kWays)
             break; // a free slot ends the run this key would lie in
@@ -127,8 +171,19 @@ cTransTable::Added cTransTable::Add(const PositionKey& key)
     const size_t slots = buckets_.size() * kWays;
     if ((size_ + 1) * kGrowDen > slots * kGrowNum && !Grow() && (size_ + 1) * kFullDen > slots * kFullNum)
         return Added::Full;
-    Place(a, b);
+    const uint32_t at = Keep(form, n);
+    if (at == 0)
+        return Added::Full;
+    Place(key.a, at);
     return Added::New;
+}
+
+cTransTable::Added cTransTable::Add(const cPosition& p)
+{
+    const PositionKey key = p.Key();
+    uint8_t form[kMaxCanonicalBytes];
+    const int n = Canonical(p, form);
+    return Add(key, form, n);
 }
 
 } // namespace solvane

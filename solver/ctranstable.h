@@ -1,13 +1,16 @@
 #pragma once
-// The positions a search has met, by fingerprint: an open-addressing set that starts small
-// and grows up to a memory limit, so easy searches stay cheap and hard ones stay bounded.
-// Slots come six to a cache line, so that a look-up mostly reads one line and the table
-// can be filled nearly to the brim; its size need not be a power of two, so it takes all
-// the memory it is given.
+// The positions a search has met: an open-addressing set that starts small and grows up to
+// a memory limit, so easy searches stay cheap and hard ones stay bounded. Each position is
+// kept whole, in its canonical form (mcanonical.h), beside its fingerprint: the fingerprint
+// finds it quickly, the form decides, so that two positions that share a fingerprint are
+// still told apart and no verdict rests on a chance collision. Slots come five to a cache
+// line, so a look-up mostly reads one line and the forms it names; the forms lie in blocks
+// that never move.
 #include "cposition.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace solvane {
@@ -19,31 +22,40 @@ public:
     // `maxBytes` bounds the table's own memory.
     explicit cTransTable(size_t maxBytes);
 
-    Added Add(const PositionKey& key);
+    // The position by its fingerprint and its canonical form of `n` bytes.
+    Added Add(const PositionKey& key, const uint8_t* form, int n);
+    // The same, worked out from the position.
+    Added Add(const cPosition& p);
     size_t Size() const { return size_; }
     size_t Bytes() const;
     // A new bound for the table's memory, from its next growth on.
     void SetLimit(size_t maxBytes) { maxBytes_ = maxBytes; }
-    // How many positions the table can hold at its largest.
+    // How many positions the slots can hold at the table's largest (the forms may fill its
+    // memory sooner).
     size_t Capacity() const;
     void Clear();
 
 private:
-    static constexpr int kWays = 6;
-    // 80 bits of fingerprint a slot: the bucket is chosen by `a`, which is kept whole, so
-    // that growing can place every slot again; `b` tells apart what `a` does not.
+    static constexpr int kWays = 5;
+    // The bucket is chosen by `a`, which is kept whole, so that growing can place every slot
+    // again; `form` is where the slot's canonical form lies, 0 for a free slot.
     struct alignas(64) Bucket {
         uint64_t a[kWays];
-        uint16_t b[kWays];
+        uint32_t form[kWays];
     };
     static_assert(sizeof(Bucket) == 64);
 
     bool Grow();
     void Reserve(size_t buckets);
+    size_t LargestBuckets() const;
     // The bucket of a fingerprint: `a` scaled to the number of buckets.
     size_t Home(uint64_t a) const;
-    // Stores a fingerprint known to be absent.
-    void Place(uint64_t a, uint16_t b);
+    // Stores a slot known to be absent.
+    void Place(uint64_t a, uint32_t form);
+    // Keeps a canonical form; 0 when the memory bound forbids.
+    uint32_t Keep(const uint8_t* form, int n);
+    bool Same(uint32_t at, const uint8_t* form, int n) const;
+    void ClearForms();
 
     size_t maxBytes_;
     std::vector<Bucket> buckets_;
@@ -52,6 +64,9 @@ private:
     std::vector<uint32_t> filled_;
     bool tracking_ = true;
     size_t size_ = 0;
+    // The forms, each a length byte and its bytes, in blocks; a form's place counts from 1.
+    std::vector<std::unique_ptr<uint8_t[]>> blocks_;
+    size_t used_ = 0;
 };
 
 } // namespace solvane

@@ -318,4 +318,14 @@ inline void RandomPosition(cBoardSet& set, Host& host, std::mt19937& rng, const 
     }
 }
 
+// Random rules, autoplay on or off at random, and a position of their game after up to
+// `maxMoves` random moves; answers the rules.
+inline GameRules RandomPlay(std::mt19937& rng, cBoardSet& set, Host& host, int maxMoves)
+{
+    const GameRules rules = RandomRules(rng);
+    host.autoplay = Pick(rng, 0, 1) == 1;
+    RandomPosition(set, host, rng, rules, Pick(rng, 0, maxMoves));
+    return rules;
+}
+
 } // namespace solvane::test

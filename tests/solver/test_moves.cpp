@@ -2,9 +2,12 @@
 // random positions from random play, the same legal moves and the same resulting boards,
 // autoplay chains included, and the estimates of moves not yet made.
 #include "cmoveestimate.h"
+#include "mcanonical.h"
 #include "ctranstable.h"
 #include "mheuristic.h"
 #include "solvertest.h"
+
+#include <cstring>
 
 using namespace solvane;
 using namespace solvane::test;
@@ -13,12 +16,25 @@ namespace {
 constexpr int kGames = 250;
 constexpr int kMovesPerGame = 40;
 
-std::set<EngineMove> SolverMoves(const cPosition& p)
+cPosition Loaded(const cSolverRules& rules, const cArray& board)
+{
+    cPosition p(rules);
+    EXPECT_FALSE(LoadPosition(board, p).has_value());
+    return p;
+}
+
+std::vector<SolverMove> EveryMove(const cPosition& p)
 {
     std::vector<SolverMove> moves;
     MoveFilter every;
     every.every = true;
     GenerateMoves(p, every, moves);
+    return moves;
+}
+
+std::set<EngineMove> SolverMoves(const cPosition& p)
+{
+    const std::vector<SolverMove> moves = EveryMove(p);
     std::set<EngineMove> named;
     for (const SolverMove& m : moves)
         EXPECT_TRUE(named.insert(Named(p, m)).second) << "a move listed twice";
@@ -53,6 +69,27 @@ SolverMove Find(const cPosition& p, const EngineMove& m)
             return s;
     ADD_FAILURE() << "move not found";
     return {};
+}
+using Form = std::vector<uint8_t>;
+
+Form FormOf(const cPosition& p)
+{
+    p.Key();
+    uint8_t bytes[kMaxCanonicalBytes];
+    return Form(bytes, bytes + Canonical(p, bytes));
+}
+
+// A layout laid on a board of the same deal: its fingerprint, and its canonical form,
+// which must agree with it.
+PositionKey KeyOf(const cArray& a, const cSolverRules& rules, const Layout& l, Form* form = nullptr)
+{
+    cArray b = Scratch(a);
+    Rebuild(b, l);
+    cPosition p(rules);
+    EXPECT_FALSE(LoadPosition(b, p).has_value());
+    if (form)
+        *form = FormOf(p);
+    return p.Key();
 }
 } // namespace
 
@@ -119,18 +156,13 @@ TEST(SolverMoves, TheFilteredListLeavesOutOnlyCopiesOfOtherMoves)
     // also reaches, up to the order of interchangeable piles.
     std::mt19937 rng(77);
     for (int game = 0; game < 60; ++game) {
-        const GameRules rules = RandomRules(rng);
         Host host;
-        host.autoplay = Pick(rng, 0, 1) == 1;
         cBoardSet set;
-        RandomPosition(set, host, rng, rules, Pick(rng, 0, 30));
+        const GameRules rules = RandomPlay(rng, set, host, 30);
         const cSolverRules compiled = cSolverRules::FromBoard(rules, set.Board(), host.autoplay);
-        cPosition p(compiled);
-        ASSERT_FALSE(LoadPosition(set.Board(), p).has_value());
-        std::vector<SolverMove> all, some;
-        MoveFilter every;
-        every.every = true;
-        GenerateMoves(p, every, all);
+        cPosition p = Loaded(compiled, set.Board());
+        const std::vector<SolverMove> all = EveryMove(p);
+        std::vector<SolverMove> some;
         GenerateMoves(p, MoveFilter{}, some);
         std::set<std::pair<uint64_t, uint64_t>> reached{{p.Key().a, p.Key().b}};
         AutoMove chain[kMaxChain];
@@ -157,13 +189,7 @@ TEST(SolverKey, InterchangeablePilesShareAFingerprintOnlyWhenTheRulesAllow)
     cBoardSet set;
     set.NewDeal(freecell, 1);
     cArray& a = set.Board();
-    auto keyOf = [&](const cSolverRules& rules, const Layout& l) {
-        cArray b = Scratch(a);
-        Rebuild(b, l);
-        cPosition p(rules);
-        EXPECT_FALSE(LoadPosition(b, p).has_value());
-        return p.Key();
-    };
+    auto keyOf = [&](const cSolverRules& rules, const Layout& l) { return KeyOf(a, rules, l); };
     Layout l = LayoutOf(a);
     // Two cards into cells 0 and 2.
     Layout withCells = l;
@@ -176,8 +202,11 @@ TEST(SolverKey, InterchangeablePilesShareAFingerprintOnlyWhenTheRulesAllow)
     swapped[{kReserve, 3}] = swapped[{kReserve, 0}];
     swapped.erase({kReserve, 0});
     const cSolverRules off = cSolverRules::FromBoard(freecell, a, false);
-    EXPECT_EQ(keyOf(off, withCells), keyOf(off, swapped));
-    EXPECT_NE(keyOf(off, l), keyOf(off, withCells));
+    Form before, after, dealt;
+    EXPECT_EQ(KeyOf(a, off, withCells, &before), KeyOf(a, off, swapped, &after));
+    EXPECT_NE(KeyOf(a, off, l, &dealt), keyOf(off, withCells));
+    EXPECT_EQ(before, after);
+    EXPECT_NE(dealt, before);
 
     // Foundations that take any next card in rank: autoplay fills them in table order, so the
     // order of the piles counts.
@@ -185,10 +214,102 @@ TEST(SolverKey, InterchangeablePilesShareAFingerprintOnlyWhenTheRulesAllow)
     anySuit.gOrder = kUpRegardless;
     const cSolverRules on = cSolverRules::FromBoard(anySuit, a, true);
     EXPECT_FALSE(on.Interchangeable());
-    EXPECT_NE(keyOf(on, withCells), keyOf(on, swapped));
+    EXPECT_NE(KeyOf(a, on, withCells, &before), KeyOf(a, on, swapped, &after));
+    EXPECT_NE(before, after);
     const cSolverRules suitOn = cSolverRules::FromBoard(freecell, a, true);
     EXPECT_TRUE(suitOn.Interchangeable());
     EXPECT_EQ(keyOf(suitOn, withCells), keyOf(suitOn, swapped));
+}
+
+TEST(SolverKey, TwinsShareAFingerprintOnlyWhereNoRuleTellsThemApart)
+{
+    // Foundations up in alternate colours from the King, the tableau down regardless of suit:
+    // the rules see rank and colour only, so the two black Fives are twins, a black and a red
+    // Five are not.
+    const GameRules colours = GameRules::FromValues({1, 12, 0, 5, 0, 9, 0, 1, 2, 0});
+    cBoardSet set;
+    set.NewDeal(colours, 3);
+    cArray& a = set.Board();
+    auto picOf = [&](int num, int suit) {
+        for (int pic = 0; pic < 52; ++pic)
+            if (a.CardNum(pic) == num && a.CardSuit(pic) == suit)
+                return pic;
+        return -1;
+    };
+    auto swapped = [&](int x, int y) {
+        Layout l = LayoutOf(a);
+        for (auto& [where, cards] : l)
+            for (int& c : cards)
+                c = c == x ? y : c == y ? x : c;
+        return l;
+    };
+    auto keyOf = [&](const cSolverRules& rules, const Layout& l) { return KeyOf(a, rules, l); };
+    constexpr int kFive = 4, kClubs = 0, kDiamonds = 1, kSpades = 2;
+    const int clubs = picOf(kFive, kClubs), spades = picOf(kFive, kSpades), diamonds = picOf(kFive, kDiamonds);
+    for (bool autoplay : {false, true}) {
+        const cSolverRules rules = cSolverRules::FromBoard(colours, a, autoplay);
+        EXPECT_EQ(rules.Twin(clubs), rules.Twin(spades));
+        EXPECT_NE(rules.Twin(clubs), rules.Twin(diamonds));
+        // Two foundations that take the same card hold the same twins: autoplay may fill
+        // them in any order.
+        EXPECT_TRUE(rules.Interchangeable());
+        Form dealt, twins, others;
+        EXPECT_EQ(KeyOf(a, rules, LayoutOf(a), &dealt), KeyOf(a, rules, swapped(clubs, spades), &twins));
+        EXPECT_NE(keyOf(rules, LayoutOf(a)), KeyOf(a, rules, swapped(clubs, diamonds), &others));
+        EXPECT_EQ(dealt, twins);
+        EXPECT_NE(dealt, others);
+    }
+    // Same-suit foundations tell every card apart.
+    const cSolverRules freecell = cSolverRules::FromBoard(*StandardRules("Freecell"), a, false);
+    EXPECT_NE(freecell.Twin(clubs), freecell.Twin(spades));
+    // Foundations in any suit from the Ace and a tableau in alternate colours: the Fives of
+    // one colour are twins, but a red Six follows any Five, so with autoplay two foundations
+    // that take it may hold different twins.
+    GameRules anySuit = *StandardRules("Freecell");
+    anySuit.gOrder = kUpRegardless;
+    const cSolverRules mixed = cSolverRules::FromBoard(anySuit, a, true);
+    EXPECT_EQ(mixed.Twin(clubs), mixed.Twin(spades));
+    EXPECT_FALSE(mixed.Interchangeable());
+}
+
+TEST(SolverKey, CanonicalFormsAgreeWithFingerprints)
+{
+    // Positions a move apart in random games: two share a fingerprint exactly when they
+    // share a form, so the form counts the same positions as one and no others.
+    std::mt19937 rng(5150);
+    int shared = 0, compared = 0;
+    for (int game = 0; game < 120; ++game) {
+        Host host;
+        cBoardSet set;
+        const GameRules rules = RandomPlay(rng, set, host, 30);
+        const cSolverRules compiled = cSolverRules::FromBoard(rules, set.Board(), host.autoplay);
+        cPosition p = Loaded(compiled, set.Board());
+        std::map<std::pair<uint64_t, uint64_t>, Form> formOf;
+        std::map<Form, std::pair<uint64_t, uint64_t>> keyOf;
+        AutoMove chain[kMaxChain], chain2[kMaxChain];
+        auto record = [&] {
+            const PositionKey k = p.Key();
+            const Form f = FormOf(p);
+            const auto [it, fresh] = formOf.insert({{k.a, k.b}, f});
+            const auto [jt, freshForm] = keyOf.insert({f, {k.a, k.b}});
+            ASSERT_EQ(it->second, f) << FormatRules(rules);
+            ASSERT_EQ(jt->second, std::make_pair(k.a, k.b)) << FormatRules(rules);
+            shared += !fresh;
+            ++compared;
+        };
+        for (const SolverMove& m : EveryMove(p)) {
+            const int n = p.Apply(m, chain);
+            record();
+            for (const SolverMove& m2 : EveryMove(p)) {
+                const int n2 = p.Apply(m2, chain2);
+                record();
+                p.Undo(m2, chain2, n2);
+            }
+            p.Undo(m, chain, n);
+        }
+    }
+    EXPECT_GT(compared, 5000);
+    EXPECT_GT(shared, 500);
 }
 
 TEST(SolverRules, FoundationFirstOnlyWhereEveryCardOnACardGoesUpBeforeIt)
@@ -215,16 +336,33 @@ TEST(SolverRules, FoundationFirstOnlyWhereEveryCardOnACardGoesUpBeforeIt)
     EXPECT_TRUE(foundationFirst(downward));
 }
 
+namespace {
+// A made-up position for the table alone: a fingerprint and a form of eight bytes.
+struct Made {
+    PositionKey key;
+    uint8_t form[8];
+};
+
+Made MadeUp(uint64_t i, uint64_t fingerprint)
+{
+    Made m{{fingerprint, ~fingerprint}, {}};
+    std::memcpy(m.form, &i, sizeof i);
+    return m;
+}
+
+cTransTable::Added AddTo(cTransTable& table, const Made& m) { return table.Add(m.key, m.form, sizeof m.form); }
+} // namespace
+
 TEST(SolverTable, ClearedTablesForgetEveryPosition)
 {
     // Small fills are emptied slot by slot, large ones (past the first size) as a whole.
     for (const uint64_t count : {10ULL, 1000ULL, 1025ULL, 5000ULL, 100000ULL}) {
         cTransTable table(size_t(64) << 20);
-        auto key = [](uint64_t i) { return PositionKey{i * 0x9e3779b97f4a7c15ULL, ~i}; };
+        auto made = [](uint64_t i) { return MadeUp(i, i * 0x9e3779b97f4a7c15ULL); };
         for (int round = 0; round < 3; ++round) {
             for (uint64_t i = 0; i < count; ++i)
-                ASSERT_EQ(table.Add(key(i)), cTransTable::Added::New) << count << " keys, round " << round;
-            ASSERT_EQ(table.Add(key(count / 2)), cTransTable::Added::Known);
+                ASSERT_EQ(AddTo(table, made(i)), cTransTable::Added::New) << count << " keys, round " << round;
+            ASSERT_EQ(AddTo(table, made(count / 2)), cTransTable::Added::Known);
             EXPECT_EQ(table.Size(), count);
             table.Clear();
             EXPECT_EQ(table.Size(), 0u);
@@ -234,14 +372,31 @@ TEST(SolverTable, ClearedTablesForgetEveryPosition)
 
 TEST(SolverTable, AFullTableRefusesNewPositionsAndKnowsItsOwn)
 {
-    cTransTable table(size_t(1) << 20);
-    auto key = [](uint64_t i) { return PositionKey{i * 0x9e3779b97f4a7c15ULL, i}; };
+    cTransTable table(size_t(1) << 22);
+    auto made = [](uint64_t i) { return MadeUp(i, i * 0x9e3779b97f4a7c15ULL); };
     uint64_t added = 0;
-    while (table.Add(key(added)) == cTransTable::Added::New)
+    while (AddTo(table, made(added)) == cTransTable::Added::New)
         ++added;
     EXPECT_EQ(added, table.Capacity());
+    EXPECT_LE(table.Bytes(), size_t(1) << 22);
     for (uint64_t i = 0; i < added; i += added / 100)
-        ASSERT_EQ(table.Add(key(i)), cTransTable::Added::Known);
-    // Fingerprints that differ only in their short part are still told apart.
-    EXPECT_EQ(table.Add({key(0).a, key(0).b + 1}), cTransTable::Added::Full);
+        ASSERT_EQ(AddTo(table, made(i)), cTransTable::Added::Known);
+}
+
+TEST(SolverTable, PositionsThatShareAFingerprintAreToldApart)
+{
+    // Every position gets one of only 64 fingerprints, so most share theirs with others:
+    // the forms alone tell them apart.
+    cTransTable table(size_t(16) << 20);
+    constexpr uint64_t kPositions = 20000;
+    auto made = [](uint64_t i) { return MadeUp(i, i % 64); };
+    for (uint64_t i = 0; i < kPositions; ++i)
+        ASSERT_EQ(AddTo(table, made(i)), cTransTable::Added::New) << i;
+    for (uint64_t i = 0; i < kPositions; i += 7)
+        ASSERT_EQ(AddTo(table, made(i)), cTransTable::Added::Known) << i;
+    EXPECT_EQ(table.Size(), kPositions);
+    // Forms of other lengths that begin alike are other positions too.
+    const Made m = made(1);
+    EXPECT_EQ(table.Add(m.key, m.form, 4), cTransTable::Added::New);
+    EXPECT_EQ(table.Add(m.key, m.form, 4), cTransTable::Added::Known);
 }

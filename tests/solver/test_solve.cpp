@@ -53,11 +53,9 @@ TEST(Solve, EverySolutionReplaysToAWin)
     // Random rule sets from random play.
     std::mt19937 rng(4242);
     for (int i = 0; i < 80; ++i) {
-        const GameRules rules = RandomRules(rng);
         Host host;
-        host.autoplay = Pick(rng, 0, 1) == 1;
         cBoardSet set;
-        RandomPosition(set, host, rng, rules, Pick(rng, 0, 20));
+        const GameRules rules = RandomPlay(rng, set, host, 20);
         const SolveResult r = Solve(rules, set.Board(), host.autoplay, Quick(0.2));
         if (r.verdict == Verdict::Winnable) {
             EXPECT_TRUE(ReplaysToWin(set.Board(), r)) << FormatRules(rules);
@@ -164,13 +162,16 @@ TEST(Solve, VerdictsAgreeWithAnExhaustiveSearchOnSmallPositions)
 
 TEST(Solve, DesignedGamesAgreeWithAnExhaustiveSearchNearTheirEnd)
 {
-    // Designed rule sets that stretch the search, and Baker's Game on many and on few piles,
+    // Designed rule sets that stretch the search, Baker's Game on many and on few piles,
     // whose rules let the solver leave out moves back from the foundations and force
-    // foundation moves. Their stuck positions are rare but for the few piles.
+    // foundation moves, and rules whose cards have twins. Their stuck positions are rare but
+    // for the few piles.
     const std::vector<std::array<int, 10>> ruleSets = {
         {0, 5, 2, 9, 12, 6, 1, 1, 2, 1}, {1, 12, 0, 5, 0, 9, 0, 1, 2, 0}, {0, 3, 0, 2, 12, 7, 1, 1, 4, 2},
         {0, 0, 0, 1, 13, 8, 0, 1, 3, 0}, {0, 0, 0, 4, 13, 10, 0, 0, 4, 0}, {0, 0, 0, 3, 13, 8, 0, 1, 4, 0},
-        {0, 0, 0, 3, 13, 3, 0, 1, 1, 0}};
+        {0, 0, 0, 3, 13, 3, 0, 1, 1, 0},
+        // Twins: cards told apart by rank and colour, or by rank alone.
+        {1, 0, 0, 5, 13, 4, 0, 1, 1, 0}, {2, 0, 0, 2, 13, 4, 1, 1, 1, 0}};
     std::mt19937 rng(1616);
     int notWinnable = 0;
     for (const auto& values : ruleSets) {
