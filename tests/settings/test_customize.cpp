@@ -322,6 +322,8 @@ TEST_F(ThroughMainWindow, CancelLeavesTheTableAndOKRepaintsIt)
         Click(w, "cmdCancel");
     }));
     QApplication::processEvents();
+    // Pictures are painted away from the window's thread: compare the settled table.
+    main->Table()->WaitForPictures();
     EXPECT_EQ(s.Data().BGIndex(), 1007);
     EXPECT_EQ(Table(), before);
     EXPECT_EQ(main->Table()->PicCards(0)->BackPic().toImage(), back);
@@ -331,6 +333,7 @@ TEST_F(ThroughMainWindow, CancelLeavesTheTableAndOKRepaintsIt)
         Click(w, "cmdOK");
     }));
     QApplication::processEvents();
+    main->Table()->WaitForPictures();
     EXPECT_EQ(s.Data().BGIndex(), 3);
     EXPECT_EQ(s.Data().DeckIndex(), 542);
     EXPECT_NE(Table(), before);
