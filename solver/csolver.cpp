@@ -54,10 +54,14 @@ constexpr uint64_t kShortProof = 100000;
 // three move orders; after the first round the orders are shaken a little, which rescues
 // most dashes that went astray.
 constexpr uint64_t kDashFirst = 300;
-constexpr int kDashRounds = 6;
+constexpr int kDashRounds = 8;
 constexpr int kFoundationFirstDashRounds = 0;
 constexpr int kNoise = 100;
 constexpr int kDashWeights[] = {50, 0, 1000};
+// When the complete pass fills its memory the proof is out of reach, but a win may still be
+// found in the time that is left: dashes again, with new shakes and budgets that keep
+// doubling up to this many positions, which the table holds well within its share.
+constexpr uint64_t kLateDashMost = uint64_t(1) << 21;
 
 // Move ordering weights.
 constexpr int kToFoundation = 1000;
@@ -203,6 +207,8 @@ Verdict cSolver::Search()
     noise_ = 0; // the complete pass takes the moves in their plain order
     if (o == Outcome::Exhausted || o == Outcome::Budget || o == Outcome::Memory)
         o = RunPass({true, 0, kCompleteWeight});
+    if (o == Outcome::Memory && LateDashes() == Outcome::Won)
+        return Verdict::Winnable;
     switch (o) {
     case Outcome::Won: return Verdict::Winnable;
     case Outcome::Exhausted: return Verdict::NotWinnable;
@@ -226,6 +232,31 @@ cSolver::Outcome cSolver::Dashes()
                 return o;
         }
     return Outcome::Budget;
+}
+
+cSolver::Outcome cSolver::LateDashes()
+{
+    uint64_t most = kLateDashMost;
+    uint64_t budget = kDashFirst << kDashRounds;
+    for (int round = kDashRounds;; ++round, budget = std::min(budget * 2, most))
+        for (int w : kDashWeights) {
+            noise_ = kNoise;
+            noiseState_ = uint64_t(round) * 7919 + uint64_t(w);
+            const Outcome o = RunPass({false, budget, w});
+            if (o == Outcome::Won)
+                return o;
+            // A dash too large for the table: the next ones stay smaller.
+            if (o == Outcome::Memory) {
+                most = std::max(kDashFirst, budget / 2);
+                continue;
+            }
+            if (o != Outcome::Budget) {
+                // The verdict stays unknown for want of memory, whatever ended the dashes.
+                if (o != Outcome::Cancelled)
+                    last_ = Outcome::Memory;
+                return o;
+            }
+        }
 }
 
 size_t cSolver::PathBytes() const

@@ -59,6 +59,8 @@ private:
     // Short depth-first passes: Won, Exhausted when one saw all it could, Budget when none
     // was decisive, or the limit that stopped them.
     Outcome Dashes();
+    // Dashes until a win or the limit, once the complete pass has filled its memory.
+    Outcome LateDashes();
     // Scores the moves into ranked_, the better the higher.
     void Rank(const std::vector<SolverMove>& moves, int estimateWeight);
     // The frame's best move not yet tried.

@@ -50,6 +50,15 @@ TEST(Solve, EverySolutionReplaysToAWin)
                     ++won;
                 }
             }
+    // A deal whose win lies beyond the first dashes' reach, and whose proof would not fit.
+    {
+        const GameRules rules = Rules("Seven By Four");
+        cBoardSet set;
+        set.NewDeal(rules, 669483);
+        const SolveResult r = Solve(rules, set.Board(), false, Quick());
+        ASSERT_EQ(r.verdict, Verdict::Winnable) << r.reason;
+        EXPECT_TRUE(ReplaysToWin(set.Board(), r));
+    }
     // Random rule sets from random play.
     std::mt19937 rng(4242);
     for (int i = 0; i < 80; ++i) {
@@ -232,11 +241,30 @@ TEST(Solve, BadBoardsAndLimitsGiveUnknownWithAReason)
                            "2H 3S 8H 9S JS 4S\nJH JD 3C KS 2C 8C\n",
                            bakers, b).has_value());
     EXPECT_EQ(Solve(bakers, b.Board(), false, Quick()).verdict, Verdict::NotWinnable);
-    limits = Quick();
+    // Without room for a proof the rest of the time looks for a win: a short limit here.
+    limits = Quick(0.5);
     limits.bytes = 1 << 16;
     r = Solve(bakers, b.Board(), false, limits);
     EXPECT_EQ(r.verdict, Verdict::Unknown);
     EXPECT_EQ(r.reason, "memory");
+}
+
+TEST(Solve, AWinIsStillSoughtOnceTheRoomForAProofIsFull)
+{
+    // A designed deal whose complete pass fills this little room long before a win turns up:
+    // the time that is left still finds one, and it plays to a win.
+    const GameRules rules = GameRules::FromValues({0, 3, 0, 2, 12, 7, 1, 1, 4, 2});
+    cBoardSet set;
+    Host host;
+    host.autoplay = true;
+    set.NewDeal(rules, 2);
+    set.Board().SetHost(&host);
+    Autoplay(set.Board());
+    SolveLimits limits = Quick(20);
+    limits.bytes = 8 << 20;
+    const SolveResult r = Solve(rules, set.Board(), true, limits);
+    ASSERT_EQ(r.verdict, Verdict::Winnable) << r.reason;
+    EXPECT_TRUE(ReplaysToWin(set.Board(), r));
 }
 
 TEST(Solve, SeveralSearchesAtOnceGiveTheSameAnswers)
