@@ -28,6 +28,8 @@ constexpr size_t kTableShareNum = 3, kTableShareDen = 4;
 constexpr size_t kPathShareDen = 8;
 constexpr size_t kQuickShareNum = 7, kQuickShareDen = 8;
 constexpr size_t kQuickTableShareDen = 2;
+// Without forms, a position takes about 9 bytes in the table and 12 in the tree.
+constexpr size_t kQuickFingerprintShareNum = 3, kQuickFingerprintShareDen = 8;
 
 // Grows a vector for `extra` more elements by doubling, unless that would pass `budget`
 // bytes together with `others`.
@@ -178,19 +180,12 @@ Verdict cSolver::Search()
     }
     Outcome o = Outcome::Exhausted;
     {
-        // The quick pass keeps its positions only while it runs.
-        // It may take a share of the time that is left; the complete pass gets the rest.
+        // The quick pass may take a share of the time that is left; the complete pass gets
+        // the rest.
         const auto now = std::chrono::steady_clock::now();
-        const auto quickEnd = now + (deadline_ - now) * kQuickTimeNum / kQuickTimeDen;
-        table_.SetLimit(limits_.bytes / kQuickTableShareDen);
-        cBestFirst quick(start_, table_, quickEnd, limits_.cancel, limits_.bytes / kQuickShareDen * kQuickShareNum);
-        o = quick.Run(0);
-        positions_ += quick.Positions();
-        last_ = o;
-        if (o == Outcome::Won) {
-            solution_ = quick.Solution();
+        o = Quick(now + (deadline_ - now) * kQuickTimeNum / kQuickTimeDen);
+        if (o == Outcome::Won)
             return Verdict::Winnable;
-        }
         // What the quick pass leaves out cannot matter under such rules: it saw everything.
         if (o == Outcome::Exhausted && start_.Rules().FoundationFirst())
             return Verdict::NotWinnable;
@@ -198,16 +193,48 @@ Verdict cSolver::Search()
             o = Outcome::Budget;
     }
     table_.Clear();
+    table_.SetExact(true);
     table_.SetLimit(limits_.bytes / kTableShareDen * kTableShareNum);
     ReleaseFreeMemory();
     noise_ = 0; // the complete pass takes the moves in their plain order
     if (o == Outcome::Exhausted || o == Outcome::Budget || o == Outcome::Memory)
         o = RunPass({true, 0, kCompleteWeight});
+    // A complete pass that ran out of room will prove nothing: the time left goes to a
+    // quick pass again, which without forms reaches well past where the first one stopped.
+    if (o == Outcome::Memory && !start_.Rules().FoundationFirst() && std::chrono::steady_clock::now() < deadline_) {
+        table_.Clear();
+        std::vector<Frame>().swap(frames_);
+        std::vector<Ranked>().swap(moves_);
+        std::vector<AutoMove>().swap(chain_);
+        ReleaseFreeMemory();
+        if (Quick(deadline_) == Outcome::Won)
+            return Verdict::Winnable;
+        o = last_;
+    }
     switch (o) {
     case Outcome::Won: return Verdict::Winnable;
     case Outcome::Exhausted: return Verdict::NotWinnable;
     default: return Verdict::Unknown;
     }
+}
+
+cSolver::Outcome cSolver::Quick(std::chrono::steady_clock::time_point end)
+{
+    // Where the quick pass proves nothing when it ends, it needs no forms: its table then
+    // holds fingerprints alone, several times as many positions, and a share of the memory
+    // that leaves its tree room for them. It keeps its positions only while it runs.
+    const bool proves = start_.Rules().FoundationFirst();
+    table_.Clear();
+    table_.SetExact(proves);
+    table_.SetLimit(proves ? limits_.bytes / kQuickTableShareDen
+                           : limits_.bytes / kQuickFingerprintShareDen * kQuickFingerprintShareNum);
+    cBestFirst quick(start_, table_, end, limits_.cancel, limits_.bytes / kQuickShareDen * kQuickShareNum);
+    const Outcome o = quick.Run(0);
+    positions_ += quick.Positions();
+    last_ = o;
+    if (o == Outcome::Won)
+        solution_ = quick.Solution();
+    return o;
 }
 
 cSolver::Outcome cSolver::Dashes()

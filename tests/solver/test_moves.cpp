@@ -383,6 +383,53 @@ TEST(SolverTable, AFullTableRefusesNewPositionsAndKnowsItsOwn)
         ASSERT_EQ(AddTo(table, made(i)), cTransTable::Added::Known);
 }
 
+TEST(SolverTable, WithoutFormsTheSameMemoryHoldsSeveralTimesThePositions)
+{
+    // Fingerprints alone: every slot of the memory holds a position, none is lost or
+    // taken twice, and the table keeps to its memory.
+    constexpr size_t kBytes = size_t(4) << 20;
+    auto made = [](uint64_t i) { return MadeUp(i, i * 0x9e3779b97f4a7c15ULL); };
+    auto fill = [&](cTransTable& table) {
+        uint64_t added = 0;
+        while (AddTo(table, made(added)) == cTransTable::Added::New)
+            ++added;
+        EXPECT_LE(table.Bytes(), kBytes);
+        for (uint64_t i = 0; i < added; i += 97)
+            EXPECT_EQ(AddTo(table, made(i)), cTransTable::Added::Known) << i;
+        return added;
+    };
+    cTransTable exact(kBytes);
+    const uint64_t withForms = fill(exact);
+    cTransTable bare(kBytes);
+    bare.SetExact(false);
+    const uint64_t without = fill(bare);
+    EXPECT_EQ(without, bare.Capacity());
+    EXPECT_GE(without, 4 * withForms);
+    // Cleared, the table may go back to forms and hold them as before.
+    bare.Clear();
+    bare.SetExact(true);
+    EXPECT_EQ(fill(bare), withForms);
+}
+
+TEST(SolverTable, WithoutFormsOnlyTheFingerprintTellsPositionsApart)
+{
+    // What the table gives up without forms: positions that share their whole fingerprint
+    // count as one. Those that differ in either half of its first word are told apart.
+    cTransTable table(size_t(16) << 20);
+    table.SetExact(false);
+    const Made a = MadeUp(1, 0x123456789abcdef0ULL), sameKey = MadeUp(2, 0x123456789abcdef0ULL);
+    const Made high = MadeUp(3, 0x123456799abcdef0ULL), low = MadeUp(4, 0x123456789abcdee0ULL);
+    EXPECT_EQ(AddTo(table, a), cTransTable::Added::New);
+    EXPECT_EQ(AddTo(table, sameKey), cTransTable::Added::Known);
+    EXPECT_EQ(AddTo(table, high), cTransTable::Added::New);
+    EXPECT_EQ(AddTo(table, low), cTransTable::Added::New);
+    EXPECT_EQ(table.Size(), 3u);
+    table.Clear();
+    table.SetExact(true);
+    EXPECT_EQ(AddTo(table, a), cTransTable::Added::New);
+    EXPECT_EQ(AddTo(table, sameKey), cTransTable::Added::New);
+}
+
 TEST(SolverTable, PositionsThatShareAFingerprintAreToldApart)
 {
     // Every position gets one of only 64 fingerprints, so most share theirs with others:
