@@ -47,6 +47,11 @@ bool Room(std::vector<T>& v, size_t extra, size_t others, size_t budget)
 // The best-first pass gives up when its memory is full, or after this share of the time
 // left, and leaves the rest to the complete pass.
 constexpr int kQuickTimeNum = 1, kQuickTimeDen = 4;
+// The quick pass after a complete pass that ran out of room counts each move that led to a
+// position for more than a card still off the foundations (estimate::kPerCardOff): it then
+// goes nearly level by level, the likeliest positions of a level first, and wins most often
+// so (lighter and heavier counts won fewer of the hard designed deals).
+constexpr int kSecondQuickPerFour = 16;
 // The complete pass orders its moves by the estimate too: it tries every move anyway, but a
 // won position is often found long before the last one.
 constexpr int kCompleteWeight = 50;
@@ -183,7 +188,7 @@ Verdict cSolver::Search()
         // The quick pass may take a share of the time that is left; the complete pass gets
         // the rest.
         const auto now = std::chrono::steady_clock::now();
-        o = Quick(now + (deadline_ - now) * kQuickTimeNum / kQuickTimeDen);
+        o = Quick(now + (deadline_ - now) * kQuickTimeNum / kQuickTimeDen, 0);
         if (o == Outcome::Won)
             return Verdict::Winnable;
         // What the quick pass leaves out cannot matter under such rules: it saw everything.
@@ -200,14 +205,16 @@ Verdict cSolver::Search()
     if (o == Outcome::Exhausted || o == Outcome::Budget || o == Outcome::Memory)
         o = RunPass({true, 0, kCompleteWeight});
     // A complete pass that ran out of room will prove nothing: the time left goes to a
-    // quick pass again, which without forms reaches well past where the first one stopped.
+    // quick pass again, which without forms reaches well past where the first one stopped,
+    // and which counts the moves made so far, so that it looks first where the first one
+    // did not, nearer the start.
     if (o == Outcome::Memory && !start_.Rules().FoundationFirst() && std::chrono::steady_clock::now() < deadline_) {
         table_.Clear();
         std::vector<Frame>().swap(frames_);
         std::vector<Ranked>().swap(moves_);
         std::vector<AutoMove>().swap(chain_);
         ReleaseFreeMemory();
-        if (Quick(deadline_) == Outcome::Won)
+        if (Quick(deadline_, kSecondQuickPerFour) == Outcome::Won)
             return Verdict::Winnable;
         o = last_;
     }
@@ -218,7 +225,7 @@ Verdict cSolver::Search()
     }
 }
 
-cSolver::Outcome cSolver::Quick(std::chrono::steady_clock::time_point end)
+cSolver::Outcome cSolver::Quick(std::chrono::steady_clock::time_point end, int perFour)
 {
     // Where the quick pass proves nothing when it ends, it needs no forms: its table then
     // holds fingerprints alone, several times as many positions, and a share of the memory
@@ -229,6 +236,7 @@ cSolver::Outcome cSolver::Quick(std::chrono::steady_clock::time_point end)
     table_.SetLimit(proves ? limits_.bytes / kQuickTableShareDen
                            : limits_.bytes / kQuickFingerprintShareDen * kQuickFingerprintShareNum);
     cBestFirst quick(start_, table_, end, limits_.cancel, limits_.bytes / kQuickShareDen * kQuickShareNum);
+    quick.SetDepthWeight(perFour);
     const Outcome o = quick.Run(0);
     positions_ += quick.Positions();
     last_ = o;

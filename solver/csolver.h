@@ -3,9 +3,9 @@
 // a short complete pass settles most lost positions; a best-first pass over the likely moves
 // finds the harder wins; then a complete depth-first pass over fingerprinted positions tries
 // every move that can matter, so that running out of positions proves the game cannot be
-// won; when it runs out of room instead, the best-first pass has the time left. Under rules
-// where the likely moves are all that can matter (FoundationFirst), the best-first pass is
-// complete and comes first.
+// won; when it runs out of room instead, a best-first pass that also counts the moves made
+// so far has the time left. Under rules where the likely moves are all that can matter
+// (FoundationFirst), the best-first pass is complete and comes first.
 #include "cposition.h"
 #include "ctranstable.h"
 #include "mmoves.h"
@@ -60,8 +60,10 @@ private:
     // Short depth-first passes: Won, Exhausted when one saw all it could, Budget when none
     // was decisive, or the limit that stopped them.
     Outcome Dashes();
-    // A best-first pass over the likely moves until `end`; the solution when it wins.
-    Outcome Quick(std::chrono::steady_clock::time_point end);
+    // A best-first pass over the likely moves until `end`, the moves that led to a position
+    // counting `perFour` for every four of them (cBestFirst::SetDepthWeight); the solution
+    // when it wins.
+    Outcome Quick(std::chrono::steady_clock::time_point end, int perFour);
     // Scores the moves into ranked_, the better the higher.
     void Rank(const std::vector<SolverMove>& moves, int estimateWeight);
     // The frame's best move not yet tried.

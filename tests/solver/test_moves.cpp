@@ -1,6 +1,7 @@
 // The solver's own move generator and move primitive against the engine: random rule sets,
 // random positions from random play, the same legal moves and the same resulting boards,
 // autoplay chains included, and the estimates of moves not yet made.
+#include "cbestfirst.h"
 #include "cmoveestimate.h"
 #include "mcanonical.h"
 #include "ctranstable.h"
@@ -446,4 +447,43 @@ TEST(SolverTable, PositionsThatShareAFingerprintAreToldApart)
     const Made m = made(1);
     EXPECT_EQ(table.Add(m.key, m.form, 4), cTransTable::Added::New);
     EXPECT_EQ(table.Add(m.key, m.form, 4), cTransTable::Added::Known);
+}
+
+TEST(SolverBestFirst, CountingTheMovesMadeStillWinsAndWinsShorter)
+{
+    // Deals of Freecell and of a designed game that the best-first pass wins: counting the
+    // moves that led to each position too, it still wins them all, every solution plays out
+    // to a won position, and together they are shorter.
+    const std::vector<std::pair<GameRules, int>> deals = {
+        {*StandardRules("Freecell"), 1}, {*StandardRules("Freecell"), 2}, {*StandardRules("Freecell"), 3},
+        {*StandardRules("Freecell"), 4}, {GameRules::FromValues({0, 3, 0, 2, 12, 7, 1, 1, 4, 2}), 5},
+        {GameRules::FromValues({0, 3, 0, 2, 12, 7, 1, 1, 4, 2}), 11}};
+    size_t plain = 0, counted = 0;
+    for (const auto& [rules, number] : deals) {
+        cBoardSet set;
+        Host host;
+        host.autoplay = true;
+        set.NewDeal(rules, number);
+        set.Board().SetHost(&host);
+        Autoplay(set.Board());
+        const cSolverRules compiled = cSolverRules::FromBoard(rules, set.Board(), true);
+        const cPosition start = Loaded(compiled, set.Board());
+        for (const int perFour : {0, 16}) {
+            cTransTable table(size_t(64) << 20);
+            table.SetExact(false);
+            cBestFirst pass(start, table, std::chrono::steady_clock::now() + std::chrono::seconds(20), nullptr,
+                            size_t(128) << 20);
+            pass.SetDepthWeight(perFour);
+            ASSERT_EQ(pass.Run(0), SearchOutcome::Won) << FormatRules(rules) << " deal " << number;
+            cPosition p = start;
+            AutoMove chain[kMaxChain];
+            for (const SolverMove& m : pass.Solution()) {
+                ASSERT_TRUE(p.Len(m.from) > m.count);
+                p.Apply(m, chain);
+            }
+            EXPECT_TRUE(p.Won()) << FormatRules(rules) << " deal " << number;
+            (perFour == 0 ? plain : counted) += pass.Solution().size();
+        }
+    }
+    EXPECT_LT(counted, plain);
 }
