@@ -52,6 +52,8 @@ constexpr int kQuickTimeNum = 1, kQuickTimeDen = 4;
 // goes nearly level by level, the likeliest positions of a level first, and wins most often
 // so (lighter and heavier counts won fewer of the hard designed deals).
 constexpr int kSecondQuickPerFour = 16;
+// The complete pass's share of the time left where that quick pass may follow.
+constexpr int kCompleteTimeNum = 1, kCompleteTimeDen = 2;
 // The complete pass orders its moves by the estimate too: it tries every move anyway, but a
 // won position is often found long before the last one.
 constexpr int kCompleteWeight = 50;
@@ -94,6 +96,7 @@ cSolver::cSolver(const cPosition& start, const SolveLimits& limits)
     const auto span = std::chrono::duration<double>(limits.seconds * (1 - kStopEarly));
     deadline_ = std::chrono::steady_clock::now() +
                 std::chrono::duration_cast<std::chrono::steady_clock::duration>(span);
+    passEnd_ = deadline_;
 }
 
 Verdict cSolver::Run()
@@ -202,13 +205,21 @@ Verdict cSolver::Search()
     table_.SetLimit(limits_.bytes / kTableShareDen * kTableShareNum);
     ReleaseFreeMemory();
     noise_ = 0; // the complete pass takes the moves in their plain order
-    if (o == Outcome::Exhausted || o == Outcome::Budget || o == Outcome::Memory)
+    // Where a quick pass may follow, the complete pass has half the time left: the lost
+    // deals it proves it mostly proves sooner, and the deals it leaves open are won, if at
+    // all, by that quick pass.
+    const bool quickAfter = !start_.Rules().FoundationFirst();
+    if (o == Outcome::Exhausted || o == Outcome::Budget || o == Outcome::Memory) {
+        const auto now = std::chrono::steady_clock::now();
+        passEnd_ = quickAfter ? now + (deadline_ - now) * kCompleteTimeNum / kCompleteTimeDen : deadline_;
         o = RunPass({true, 0, kCompleteWeight});
-    // A complete pass that ran out of room will prove nothing: the time left goes to a
-    // quick pass again, which without forms reaches well past where the first one stopped,
-    // and which counts the moves made so far, so that it looks first where the first one
-    // did not, nearer the start.
-    if (o == Outcome::Memory && !start_.Rules().FoundationFirst() && std::chrono::steady_clock::now() < deadline_) {
+        passEnd_ = deadline_;
+    }
+    // A complete pass that ran out of room or of its time will prove nothing: the time left
+    // goes to a quick pass again, which without forms reaches well past where the first one
+    // stopped, and which counts the moves made so far, so that it looks first where the
+    // first one did not, nearer the start.
+    if ((o == Outcome::Memory || o == Outcome::Time) && quickAfter && std::chrono::steady_clock::now() < deadline_) {
         table_.Clear();
         std::vector<Frame>().swap(frames_);
         std::vector<Ranked>().swap(moves_);
@@ -273,7 +284,7 @@ cSolver::Outcome cSolver::Check()
 {
     if (limits_.cancel && limits_.cancel->load(std::memory_order_relaxed))
         return Outcome::Cancelled;
-    if (std::chrono::steady_clock::now() > deadline_)
+    if (std::chrono::steady_clock::now() > passEnd_)
         return Outcome::Time;
     if (table_.Bytes() + PathBytes() > limits_.bytes / kTableShareDen * kTableShareNum + limits_.bytes / kPathShareDen)
         return Outcome::Memory;

@@ -3,9 +3,10 @@
 // a short complete pass settles most lost positions; a best-first pass over the likely moves
 // finds the harder wins; then a complete depth-first pass over fingerprinted positions tries
 // every move that can matter, so that running out of positions proves the game cannot be
-// won; when it runs out of room instead, a best-first pass that also counts the moves made
-// so far has the time left. Under rules where the likely moves are all that can matter
-// (FoundationFirst), the best-first pass is complete and comes first.
+// won; when it runs out of room or of its share of the time instead, a best-first pass that
+// also counts the moves made so far has the time left. Under rules where the likely moves
+// are all that can matter (FoundationFirst), the best-first pass is complete and comes
+// first, and the complete pass has all the time after it.
 #include "cposition.h"
 #include "ctranstable.h"
 #include "mmoves.h"
@@ -77,6 +78,8 @@ private:
     SolveLimits limits_;
     cTransTable table_;
     std::chrono::steady_clock::time_point deadline_;
+    // Where the pass under way stops for time: the deadline, or sooner.
+    std::chrono::steady_clock::time_point passEnd_;
     std::vector<Frame> frames_;
     struct Ranked {
         int score;
