@@ -120,6 +120,11 @@ void cBestFirst::Trace(uint32_t id, const SolverMove& last)
     std::reverse(solution_.begin(), solution_.end());
 }
 
+int cBestFirst::Priority(int depth) const
+{
+    return Estimate(p_) + depth * perFour_ / 4;
+}
+
 SearchOutcome cBestFirst::Run(uint64_t budget)
 {
     table_.Clear();
@@ -130,7 +135,7 @@ SearchOutcome cBestFirst::Run(uint64_t budget)
     table_.Add(p_);
     const uint32_t root = AddNode(kRoot, 0, {});
     path_.push_back({root, 0, 0});
-    Queue(root, Estimate(p_));
+    Queue(root, Priority(0));
     std::vector<SolverMove> moves;
     MoveFilter filter;
     filter.fromFoundations = false;
@@ -160,7 +165,7 @@ SearchOutcome cBestFirst::Run(uint64_t budget)
             if (added == cTransTable::Added::Full)
                 return SearchOutcome::Memory;
             if (added == cTransTable::Added::New)
-                Queue(AddNode(id, depth, m), Estimate(p_));
+                Queue(AddNode(id, depth, m), Priority(depth));
             p_.Undo(m, chain, n);
         }
         sinceCheck += moves.size();

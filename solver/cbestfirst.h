@@ -27,6 +27,10 @@ public:
     SearchOutcome Run(uint64_t budget);
     const std::vector<SolverMove>& Solution() const { return solution_; }
     uint64_t Positions() const { return positions_; }
+    // Counts the moves that led to a position too, `perFour` for every four of them (0: not
+    // at all), before Run: the pass then goes less far along long detours and sees other
+    // positions than it would by the estimate alone.
+    void SetDepthWeight(int perFour) { perFour_ = perFour; }
 
 private:
     struct Node {
@@ -50,6 +54,8 @@ private:
     void GoTo(uint32_t id);
     void Trace(uint32_t id, const SolverMove& last);
     SearchOutcome Check() const;
+    // The estimate of the position, with the moves that led to it where they count.
+    int Priority(int depth) const;
     size_t Bytes() const;
 
     static constexpr int kBlockBits = 16;
@@ -74,6 +80,7 @@ private:
     std::vector<uint32_t> climb_;
     std::vector<SolverMove> solution_;
     uint64_t positions_ = 0;
+    int perFour_ = 0;
 };
 
 } // namespace solvane

@@ -28,6 +28,8 @@ constexpr size_t kTableShareNum = 3, kTableShareDen = 4;
 constexpr size_t kPathShareDen = 8;
 constexpr size_t kQuickShareNum = 7, kQuickShareDen = 8;
 constexpr size_t kQuickTableShareDen = 2;
+// Without forms, a position takes about 9 bytes in the table and 12 in the tree.
+constexpr size_t kQuickFingerprintShareNum = 3, kQuickFingerprintShareDen = 8;
 
 // Grows a vector for `extra` more elements by doubling, unless that would pass `budget`
 // bytes together with `others`.
@@ -45,6 +47,13 @@ bool Room(std::vector<T>& v, size_t extra, size_t others, size_t budget)
 // The best-first pass gives up when its memory is full, or after this share of the time
 // left, and leaves the rest to the complete pass.
 constexpr int kQuickTimeNum = 1, kQuickTimeDen = 4;
+// The quick pass after a complete pass that ran out of room counts each move that led to a
+// position for more than a card still off the foundations (estimate::kPerCardOff): it then
+// goes nearly level by level, the likeliest positions of a level first, and wins most often
+// so (lighter and heavier counts won fewer of the hard designed deals).
+constexpr int kSecondQuickPerFour = 16;
+// The complete pass's share of the time left where that quick pass may follow.
+constexpr int kCompleteTimeNum = 1, kCompleteTimeDen = 2;
 // The complete pass orders its moves by the estimate too: it tries every move anyway, but a
 // won position is often found long before the last one.
 constexpr int kCompleteWeight = 50;
@@ -58,10 +67,6 @@ constexpr int kDashRounds = 8;
 constexpr int kFoundationFirstDashRounds = 0;
 constexpr int kNoise = 100;
 constexpr int kDashWeights[] = {50, 0, 1000};
-// When the complete pass fills its memory the proof is out of reach, but a win may still be
-// found in the time that is left: dashes again, with new shakes and budgets that keep
-// doubling up to this many positions, which the table holds well within its share.
-constexpr uint64_t kLateDashMost = uint64_t(1) << 21;
 
 // Move ordering weights.
 constexpr int kToFoundation = 1000;
@@ -91,6 +96,7 @@ cSolver::cSolver(const cPosition& start, const SolveLimits& limits)
     const auto span = std::chrono::duration<double>(limits.seconds * (1 - kStopEarly));
     deadline_ = std::chrono::steady_clock::now() +
                 std::chrono::duration_cast<std::chrono::steady_clock::duration>(span);
+    passEnd_ = deadline_;
 }
 
 Verdict cSolver::Run()
@@ -182,19 +188,12 @@ Verdict cSolver::Search()
     }
     Outcome o = Outcome::Exhausted;
     {
-        // The quick pass keeps its positions only while it runs.
-        // It may take a share of the time that is left; the complete pass gets the rest.
+        // The quick pass may take a share of the time that is left; the complete pass gets
+        // the rest.
         const auto now = std::chrono::steady_clock::now();
-        const auto quickEnd = now + (deadline_ - now) * kQuickTimeNum / kQuickTimeDen;
-        table_.SetLimit(limits_.bytes / kQuickTableShareDen);
-        cBestFirst quick(start_, table_, quickEnd, limits_.cancel, limits_.bytes / kQuickShareDen * kQuickShareNum);
-        o = quick.Run(0);
-        positions_ += quick.Positions();
-        last_ = o;
-        if (o == Outcome::Won) {
-            solution_ = quick.Solution();
+        o = Quick(now + (deadline_ - now) * kQuickTimeNum / kQuickTimeDen, 0);
+        if (o == Outcome::Won)
             return Verdict::Winnable;
-        }
         // What the quick pass leaves out cannot matter under such rules: it saw everything.
         if (o == Outcome::Exhausted && start_.Rules().FoundationFirst())
             return Verdict::NotWinnable;
@@ -202,18 +201,59 @@ Verdict cSolver::Search()
             o = Outcome::Budget;
     }
     table_.Clear();
+    table_.SetExact(true);
     table_.SetLimit(limits_.bytes / kTableShareDen * kTableShareNum);
     ReleaseFreeMemory();
     noise_ = 0; // the complete pass takes the moves in their plain order
-    if (o == Outcome::Exhausted || o == Outcome::Budget || o == Outcome::Memory)
+    // Where a quick pass may follow, the complete pass has half the time left: the lost
+    // deals it proves it mostly proves sooner, and the deals it leaves open are won, if at
+    // all, by that quick pass.
+    const bool quickAfter = !start_.Rules().FoundationFirst();
+    if (o == Outcome::Exhausted || o == Outcome::Budget || o == Outcome::Memory) {
+        const auto now = std::chrono::steady_clock::now();
+        passEnd_ = quickAfter ? now + (deadline_ - now) * kCompleteTimeNum / kCompleteTimeDen : deadline_;
         o = RunPass({true, 0, kCompleteWeight});
-    if (o == Outcome::Memory && LateDashes() == Outcome::Won)
-        return Verdict::Winnable;
+        passEnd_ = deadline_;
+    }
+    // A complete pass that ran out of room or of its time will prove nothing: the time left
+    // goes to a quick pass again, which without forms reaches well past where the first one
+    // stopped, and which counts the moves made so far, so that it looks first where the
+    // first one did not, nearer the start.
+    if ((o == Outcome::Memory || o == Outcome::Time) && quickAfter && std::chrono::steady_clock::now() < deadline_) {
+        table_.Clear();
+        std::vector<Frame>().swap(frames_);
+        std::vector<Ranked>().swap(moves_);
+        std::vector<AutoMove>().swap(chain_);
+        ReleaseFreeMemory();
+        if (Quick(deadline_, kSecondQuickPerFour) == Outcome::Won)
+            return Verdict::Winnable;
+        o = last_;
+    }
     switch (o) {
     case Outcome::Won: return Verdict::Winnable;
     case Outcome::Exhausted: return Verdict::NotWinnable;
     default: return Verdict::Unknown;
     }
+}
+
+cSolver::Outcome cSolver::Quick(std::chrono::steady_clock::time_point end, int perFour)
+{
+    // Where the quick pass proves nothing when it ends, it needs no forms: its table then
+    // holds fingerprints alone, several times as many positions, and a share of the memory
+    // that leaves its tree room for them. It keeps its positions only while it runs.
+    const bool proves = start_.Rules().FoundationFirst();
+    table_.Clear();
+    table_.SetExact(proves);
+    table_.SetLimit(proves ? limits_.bytes / kQuickTableShareDen
+                           : limits_.bytes / kQuickFingerprintShareDen * kQuickFingerprintShareNum);
+    cBestFirst quick(start_, table_, end, limits_.cancel, limits_.bytes / kQuickShareDen * kQuickShareNum);
+    quick.SetDepthWeight(perFour);
+    const Outcome o = quick.Run(0);
+    positions_ += quick.Positions();
+    last_ = o;
+    if (o == Outcome::Won)
+        solution_ = quick.Solution();
+    return o;
 }
 
 cSolver::Outcome cSolver::Dashes()
@@ -234,31 +274,6 @@ cSolver::Outcome cSolver::Dashes()
     return Outcome::Budget;
 }
 
-cSolver::Outcome cSolver::LateDashes()
-{
-    uint64_t most = kLateDashMost;
-    uint64_t budget = kDashFirst << kDashRounds;
-    for (int round = kDashRounds;; ++round, budget = std::min(budget * 2, most))
-        for (int w : kDashWeights) {
-            noise_ = kNoise;
-            noiseState_ = uint64_t(round) * 7919 + uint64_t(w);
-            const Outcome o = RunPass({false, budget, w});
-            if (o == Outcome::Won)
-                return o;
-            // A dash too large for the table: the next ones stay smaller.
-            if (o == Outcome::Memory) {
-                most = std::max(kDashFirst, budget / 2);
-                continue;
-            }
-            if (o != Outcome::Budget) {
-                // The verdict stays unknown for want of memory, whatever ended the dashes.
-                if (o != Outcome::Cancelled)
-                    last_ = Outcome::Memory;
-                return o;
-            }
-        }
-}
-
 size_t cSolver::PathBytes() const
 {
     return frames_.capacity() * sizeof(Frame) + moves_.capacity() * sizeof(Ranked) +
@@ -269,7 +284,7 @@ cSolver::Outcome cSolver::Check()
 {
     if (limits_.cancel && limits_.cancel->load(std::memory_order_relaxed))
         return Outcome::Cancelled;
-    if (std::chrono::steady_clock::now() > deadline_)
+    if (std::chrono::steady_clock::now() > passEnd_)
         return Outcome::Time;
     if (table_.Bytes() + PathBytes() > limits_.bytes / kTableShareDen * kTableShareNum + limits_.bytes / kPathShareDen)
         return Outcome::Memory;

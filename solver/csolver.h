@@ -3,8 +3,10 @@
 // a short complete pass settles most lost positions; a best-first pass over the likely moves
 // finds the harder wins; then a complete depth-first pass over fingerprinted positions tries
 // every move that can matter, so that running out of positions proves the game cannot be
-// won. Under rules where the likely moves are all that can matter (FoundationFirst), the
-// best-first pass is complete and comes first.
+// won; when it runs out of room or of its share of the time instead, a best-first pass that
+// also counts the moves made so far has the time left. Under rules where the likely moves
+// are all that can matter (FoundationFirst), the best-first pass is complete and comes
+// first, and the complete pass has all the time after it.
 #include "cposition.h"
 #include "ctranstable.h"
 #include "mmoves.h"
@@ -59,8 +61,10 @@ private:
     // Short depth-first passes: Won, Exhausted when one saw all it could, Budget when none
     // was decisive, or the limit that stopped them.
     Outcome Dashes();
-    // Dashes until a win or the limit, once the complete pass has filled its memory.
-    Outcome LateDashes();
+    // A best-first pass over the likely moves until `end`, the moves that led to a position
+    // counting `perFour` for every four of them (cBestFirst::SetDepthWeight); the solution
+    // when it wins.
+    Outcome Quick(std::chrono::steady_clock::time_point end, int perFour);
     // Scores the moves into ranked_, the better the higher.
     void Rank(const std::vector<SolverMove>& moves, int estimateWeight);
     // The frame's best move not yet tried.
@@ -74,6 +78,8 @@ private:
     SolveLimits limits_;
     cTransTable table_;
     std::chrono::steady_clock::time_point deadline_;
+    // Where the pass under way stops for time: the deadline, or sooner.
+    std::chrono::steady_clock::time_point passEnd_;
     std::vector<Frame> frames_;
     struct Ranked {
         int score;

@@ -18,27 +18,16 @@ constexpr size_t kJumpBytes = size_t(16) << 20;
 // look-ups still mostly end in the first or second cache line.
 constexpr size_t kGrowNum = 3, kGrowDen = 4;
 constexpr size_t kFullNum = 95, kFullDen = 100;
-// The slots' share of the memory: a slot takes about 13 bytes, a form mostly 30 to 45.
-constexpr size_t kSlotShareNum = 1, kSlotShareDen = 4;
+// The slots' share of the memory: a slot takes about 9 bytes at the fill the table keeps, a
+// form mostly 30 to 45.
+constexpr size_t kSlotShareNum = 1, kSlotShareDen = 5;
 constexpr size_t kBlockBytes = size_t(1) << 20;
 // Where forms may lie: places are 32 bits.
 constexpr size_t kMaxFormBytes = std::numeric_limits<uint32_t>::max();
 
-// The high half of the 128-bit product.
-uint64_t MulHigh(uint64_t x, uint64_t y)
-{
-#ifdef __SIZEOF_INT128__
-    __extension__ using Wide = unsigned __int128;
-    return static_cast<uint64_t>((static_cast<Wide>(x) * y) >> 64);
-#else
-    const uint64_t xl = x & 0xffffffffu, xh = x >> 32, yl = y & 0xffffffffu, yh = y >> 32;
-    const uint64_t mid = (xl * yl >> 32) + (xh * yl & 0xffffffffu) + xl * yh;
-    return xh * yh + (xh * yl >> 32) + (mid >> 32);
-#endif
-}
 } // namespace
 
-size_t cTransTable::Home(uint64_t a) const { return static_cast<size_t>(MulHigh(a, buckets_.size())); }
+size_t cTransTable::Home(uint32_t tag) const { return static_cast<size_t>((uint64_t(tag) * buckets_.size()) >> 32); }
 
 cTransTable::cTransTable(size_t maxBytes) : maxBytes_(maxBytes)
 {
@@ -54,7 +43,9 @@ size_t cTransTable::Bytes() const
 
 size_t cTransTable::LargestBuckets() const
 {
-    return std::max(maxBytes_ / kSlotShareDen * kSlotShareNum / sizeof(Bucket), kFirstBuckets);
+    const size_t slots = exact_ ? maxBytes_ / kSlotShareDen * kSlotShareNum
+                                : maxBytes_ - std::min(maxBytes_, kTrackedBuckets * sizeof(uint32_t));
+    return std::max(slots / sizeof(Bucket), kFirstBuckets);
 }
 
 size_t cTransTable::Capacity() const { return LargestBuckets() * kWays * kFullNum / kFullDen; }
@@ -72,6 +63,14 @@ void cTransTable::ClearForms()
     // The first block stays: most searches are short.
     blocks_.resize(std::min<size_t>(blocks_.size(), 1));
     used_ = 1; // place 0 marks a free slot
+}
+
+void cTransTable::SetExact(bool exact)
+{
+    exact_ = exact;
+    // The block of forms a short search keeps is no use without forms.
+    if (!exact)
+        std::vector<std::unique_ptr<uint8_t[]>>().swap(blocks_);
 }
 
 void cTransTable::Clear()
@@ -104,18 +103,18 @@ bool cTransTable::Grow()
     tracking_ = false;
     for (const Bucket& bucket : old)
         for (int w = 0; w < kWays && bucket.form[w] != 0; ++w)
-            Place(bucket.a[w], bucket.form[w]);
+            Place(bucket.tag[w], bucket.form[w]);
     return true;
 }
 
-void cTransTable::Place(uint64_t a, uint32_t form)
+void cTransTable::Place(uint32_t tag, uint32_t form)
 {
-    size_t j = Home(a);
+    size_t j = Home(tag);
     for (;;) {
         Bucket& bucket = buckets_[j];
         for (int w = 0; w < kWays; ++w)
             if (bucket.form[w] == 0) {
-                bucket.a[w] = a;
+                bucket.tag[w] = tag;
                 bucket.form[w] = form;
                 ++size_;
                 if (tracking_ && w == 0) {
@@ -158,11 +157,13 @@ bool cTransTable::Same(uint32_t at, const uint8_t* form, int n) const
 
 cTransTable::Added cTransTable::Add(const PositionKey& key, const uint8_t* form, int n)
 {
-    for (size_t j = Home(key.a);;) {
+    const uint32_t tag = static_cast<uint32_t>(key.a >> 32);
+    const uint32_t low = static_cast<uint32_t>(key.a) | 1;
+    for (size_t j = Home(tag);;) {
         const Bucket& bucket = buckets_[j];
         int w = 0;
         for (; w < kWays && bucket.form[w] != 0; ++w)
-            if (bucket.a[w] == key.a && Same(bucket.form[w], form, n))
+            if (bucket.tag[w] == tag && (exact_ ? Same(bucket.form[w], form, n) : bucket.form[w] == low))
                 return Added::Known;
         if (w < kWays)
             break; // a free slot ends the run this key would lie in
@@ -171,16 +172,18 @@ cTransTable::Added cTransTable::Add(const PositionKey& key, const uint8_t* form,
     const size_t slots = buckets_.size() * kWays;
     if ((size_ + 1) * kGrowDen > slots * kGrowNum && !Grow() && (size_ + 1) * kFullDen > slots * kFullNum)
         return Added::Full;
-    const uint32_t at = Keep(form, n);
+    const uint32_t at = exact_ ? Keep(form, n) : low;
     if (at == 0)
         return Added::Full;
-    Place(key.a, at);
+    Place(tag, at);
     return Added::New;
 }
 
 cTransTable::Added cTransTable::Add(const cPosition& p)
 {
     const PositionKey key = p.Key();
+    if (!exact_)
+        return Add(key, nullptr, 0);
     uint8_t form[kMaxCanonicalBytes];
     const int n = Canonical(p, form);
     return Add(key, form, n);

@@ -1,6 +1,7 @@
 // The solver's own move generator and move primitive against the engine: random rule sets,
 // random positions from random play, the same legal moves and the same resulting boards,
 // autoplay chains included, and the estimates of moves not yet made.
+#include "cbestfirst.h"
 #include "cmoveestimate.h"
 #include "mcanonical.h"
 #include "ctranstable.h"
@@ -383,6 +384,53 @@ TEST(SolverTable, AFullTableRefusesNewPositionsAndKnowsItsOwn)
         ASSERT_EQ(AddTo(table, made(i)), cTransTable::Added::Known);
 }
 
+TEST(SolverTable, WithoutFormsTheSameMemoryHoldsSeveralTimesThePositions)
+{
+    // Fingerprints alone: every slot of the memory holds a position, none is lost or
+    // taken twice, and the table keeps to its memory.
+    constexpr size_t kBytes = size_t(4) << 20;
+    auto made = [](uint64_t i) { return MadeUp(i, i * 0x9e3779b97f4a7c15ULL); };
+    auto fill = [&](cTransTable& table) {
+        uint64_t added = 0;
+        while (AddTo(table, made(added)) == cTransTable::Added::New)
+            ++added;
+        EXPECT_LE(table.Bytes(), kBytes);
+        for (uint64_t i = 0; i < added; i += 97)
+            EXPECT_EQ(AddTo(table, made(i)), cTransTable::Added::Known) << i;
+        return added;
+    };
+    cTransTable exact(kBytes);
+    const uint64_t withForms = fill(exact);
+    cTransTable bare(kBytes);
+    bare.SetExact(false);
+    const uint64_t without = fill(bare);
+    EXPECT_EQ(without, bare.Capacity());
+    EXPECT_GE(without, 4 * withForms);
+    // Cleared, the table may go back to forms and hold them as before.
+    bare.Clear();
+    bare.SetExact(true);
+    EXPECT_EQ(fill(bare), withForms);
+}
+
+TEST(SolverTable, WithoutFormsOnlyTheFingerprintTellsPositionsApart)
+{
+    // What the table gives up without forms: positions that share their whole fingerprint
+    // count as one. Those that differ in either half of its first word are told apart.
+    cTransTable table(size_t(16) << 20);
+    table.SetExact(false);
+    const Made a = MadeUp(1, 0x123456789abcdef0ULL), sameKey = MadeUp(2, 0x123456789abcdef0ULL);
+    const Made high = MadeUp(3, 0x123456799abcdef0ULL), low = MadeUp(4, 0x123456789abcdee0ULL);
+    EXPECT_EQ(AddTo(table, a), cTransTable::Added::New);
+    EXPECT_EQ(AddTo(table, sameKey), cTransTable::Added::Known);
+    EXPECT_EQ(AddTo(table, high), cTransTable::Added::New);
+    EXPECT_EQ(AddTo(table, low), cTransTable::Added::New);
+    EXPECT_EQ(table.Size(), 3u);
+    table.Clear();
+    table.SetExact(true);
+    EXPECT_EQ(AddTo(table, a), cTransTable::Added::New);
+    EXPECT_EQ(AddTo(table, sameKey), cTransTable::Added::New);
+}
+
 TEST(SolverTable, PositionsThatShareAFingerprintAreToldApart)
 {
     // Every position gets one of only 64 fingerprints, so most share theirs with others:
@@ -399,4 +447,43 @@ TEST(SolverTable, PositionsThatShareAFingerprintAreToldApart)
     const Made m = made(1);
     EXPECT_EQ(table.Add(m.key, m.form, 4), cTransTable::Added::New);
     EXPECT_EQ(table.Add(m.key, m.form, 4), cTransTable::Added::Known);
+}
+
+TEST(SolverBestFirst, CountingTheMovesMadeStillWinsAndWinsShorter)
+{
+    // Deals of Freecell and of a designed game that the best-first pass wins: counting the
+    // moves that led to each position too, it still wins them all, every solution plays out
+    // to a won position, and together they are shorter.
+    const std::vector<std::pair<GameRules, int>> deals = {
+        {*StandardRules("Freecell"), 1}, {*StandardRules("Freecell"), 2}, {*StandardRules("Freecell"), 3},
+        {*StandardRules("Freecell"), 4}, {GameRules::FromValues({0, 3, 0, 2, 12, 7, 1, 1, 4, 2}), 5},
+        {GameRules::FromValues({0, 3, 0, 2, 12, 7, 1, 1, 4, 2}), 11}};
+    size_t plain = 0, counted = 0;
+    for (const auto& [rules, number] : deals) {
+        cBoardSet set;
+        Host host;
+        host.autoplay = true;
+        set.NewDeal(rules, number);
+        set.Board().SetHost(&host);
+        Autoplay(set.Board());
+        const cSolverRules compiled = cSolverRules::FromBoard(rules, set.Board(), true);
+        const cPosition start = Loaded(compiled, set.Board());
+        for (const int perFour : {0, 16}) {
+            cTransTable table(size_t(64) << 20);
+            table.SetExact(false);
+            cBestFirst pass(start, table, std::chrono::steady_clock::now() + std::chrono::seconds(20), nullptr,
+                            size_t(128) << 20);
+            pass.SetDepthWeight(perFour);
+            ASSERT_EQ(pass.Run(0), SearchOutcome::Won) << FormatRules(rules) << " deal " << number;
+            cPosition p = start;
+            AutoMove chain[kMaxChain];
+            for (const SolverMove& m : pass.Solution()) {
+                ASSERT_TRUE(p.Len(m.from) > m.count);
+                p.Apply(m, chain);
+            }
+            EXPECT_TRUE(p.Won()) << FormatRules(rules) << " deal " << number;
+            (perFour == 0 ? plain : counted) += pass.Solution().size();
+        }
+    }
+    EXPECT_LT(counted, plain);
 }

@@ -214,6 +214,40 @@ TEST(Solve, DesignedGamesAgreeWithAnExhaustiveSearchNearTheirEnd)
     EXPECT_GT(notWinnable, 1);
 }
 
+TEST(Solve, LittleMemoryNeverTurnsAWinIntoALoss)
+{
+    // Deals of designed games, searched with room for few positions: the complete pass runs
+    // out of it and the best-first pass, which keeps fingerprints alone, takes over with
+    // the time left. It may win or leave the deal open, never call it lost. The easier deals
+    // are won before, the harder left open for want of memory.
+    const std::vector<std::pair<std::array<int, 10>, int>> deals = {
+        {{1, 12, 0, 5, 0, 9, 0, 1, 2, 0}, 2}, {{1, 12, 0, 5, 0, 9, 0, 1, 2, 0}, 3},
+        {{1, 12, 0, 5, 0, 9, 0, 1, 2, 0}, 7}, {{0, 3, 0, 2, 12, 7, 1, 1, 4, 2}, 1},
+        {{0, 3, 0, 2, 12, 7, 1, 1, 4, 2}, 5}, {{0, 5, 2, 9, 12, 6, 1, 1, 2, 1}, 1},
+        {{0, 5, 2, 9, 12, 6, 1, 1, 2, 1}, 2}};
+    int won = 0, memory = 0;
+    for (const auto& [values, number] : deals) {
+        const GameRules rules = GameRules::FromValues(values);
+        cBoardSet set;
+        Host host;
+        host.autoplay = true;
+        set.NewDeal(rules, number);
+        set.Board().SetHost(&host);
+        Autoplay(set.Board());
+        SolveLimits limits = Quick(1);
+        limits.bytes = size_t(3) << 19;
+        const SolveResult r = Solve(rules, set.Board(), true, limits);
+        EXPECT_NE(r.verdict, Verdict::NotWinnable) << FormatRules(rules) << " deal " << number;
+        if (r.verdict == Verdict::Winnable) {
+            EXPECT_TRUE(ReplaysToWin(set.Board(), r)) << FormatRules(rules) << " deal " << number;
+            ++won;
+        }
+        memory += r.reason == "memory";
+    }
+    EXPECT_GT(won, 2);
+    EXPECT_GE(memory, 2);
+}
+
 TEST(Solve, BadBoardsAndLimitsGiveUnknownWithAReason)
 {
     const GameRules freecell = Rules("Freecell");
@@ -247,24 +281,6 @@ TEST(Solve, BadBoardsAndLimitsGiveUnknownWithAReason)
     r = Solve(bakers, b.Board(), false, limits);
     EXPECT_EQ(r.verdict, Verdict::Unknown);
     EXPECT_EQ(r.reason, "memory");
-}
-
-TEST(Solve, AWinIsStillSoughtOnceTheRoomForAProofIsFull)
-{
-    // A designed deal whose complete pass fills this little room long before a win turns up:
-    // the time that is left still finds one, and it plays to a win.
-    const GameRules rules = GameRules::FromValues({0, 3, 0, 2, 12, 7, 1, 1, 4, 2});
-    cBoardSet set;
-    Host host;
-    host.autoplay = true;
-    set.NewDeal(rules, 2);
-    set.Board().SetHost(&host);
-    Autoplay(set.Board());
-    SolveLimits limits = Quick(20);
-    limits.bytes = 8 << 20;
-    const SolveResult r = Solve(rules, set.Board(), true, limits);
-    ASSERT_EQ(r.verdict, Verdict::Winnable) << r.reason;
-    EXPECT_TRUE(ReplaysToWin(set.Board(), r));
 }
 
 TEST(Solve, SeveralSearchesAtOnceGiveTheSameAnswers)
