@@ -35,7 +35,7 @@ void cPictureFeed::Request(const std::vector<Want>& wants, qreal ratio)
     }
     // A batch under way is left to finish; its pictures are kept, and the newest request
     // runs once it is done.
-    if (watcher_.isRunning()) {
+    if (Busy()) {
         pending_ = missing;
         return;
     }
@@ -70,10 +70,12 @@ void cPictureFeed::Adopt()
 
 void cPictureFeed::WaitForReady()
 {
-    do {
-        watcher_.waitForFinished();
+    // Until the newest batch is kept: a batch may have finished painting before the watcher
+    // has said so, and then it is not kept yet.
+    while (Busy()) {
+        watcher_.future().waitForFinished();
         Adopt();
-    } while (watcher_.isRunning());
+    }
 }
 
 } // namespace solvane

@@ -32,7 +32,8 @@ public:
     // Paints the pictures not yet kept at this ratio; Ready follows once they are kept
     // (at once when all are).
     void Request(const std::vector<Want>& wants, qreal ratio);
-    bool Busy() const { return watcher_.isRunning(); }
+    // A batch is being painted, or painted and not kept yet.
+    bool Busy() const { return adopted_ != batch_; }
     // Waits for the pictures being painted and keeps them (tests, benchmarks).
     void WaitForReady();
 
