@@ -31,6 +31,16 @@ struct Host : iBoardHost {
     bool AutoplayOn() const override { return autoplay; }
 };
 
+// Deals `number` as a game starts: the board answers to `host`, which must outlive it, and
+// autoplay has made its moves when it is on.
+inline void DealAsStarted(cBoardSet& set, Host& host, const GameRules& rules, int number, bool autoplay)
+{
+    host.autoplay = autoplay;
+    set.NewDeal(rules, number);
+    set.Board().SetHost(&host);
+    Autoplay(set.Board());
+}
+
 inline int Pick(std::mt19937& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
 
 inline GameRules RandomRules(std::mt19937& rng)

@@ -462,10 +462,7 @@ TEST(SolverBestFirst, CountingTheMovesMadeStillWinsAndWinsShorter)
     for (const auto& [rules, number] : deals) {
         cBoardSet set;
         Host host;
-        host.autoplay = true;
-        set.NewDeal(rules, number);
-        set.Board().SetHost(&host);
-        Autoplay(set.Board());
+        DealAsStarted(set, host, rules, number, true);
         const cSolverRules compiled = cSolverRules::FromBoard(rules, set.Board(), true);
         const cPosition start = Loaded(compiled, set.Board());
         for (const int perFour : {0, 16}) {

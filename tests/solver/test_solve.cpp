@@ -40,10 +40,7 @@ TEST(Solve, EverySolutionReplaysToAWin)
             for (bool autoplay : {false, true}) {
                 cBoardSet set;
                 Host host;
-                host.autoplay = autoplay;
-                set.NewDeal(rules, number);
-                set.Board().SetHost(&host);
-                Autoplay(set.Board());
+                DealAsStarted(set, host, rules, number, autoplay);
                 const SolveResult r = Solve(rules, set.Board(), autoplay, Quick(1));
                 if (r.verdict == Verdict::Winnable) {
                     EXPECT_TRUE(ReplaysToWin(set.Board(), r)) << FormatRules(rules) << " #" << number;
@@ -230,10 +227,7 @@ TEST(Solve, LittleMemoryNeverTurnsAWinIntoALoss)
         const GameRules rules = GameRules::FromValues(values);
         cBoardSet set;
         Host host;
-        host.autoplay = true;
-        set.NewDeal(rules, number);
-        set.Board().SetHost(&host);
-        Autoplay(set.Board());
+        DealAsStarted(set, host, rules, number, true);
         SolveLimits limits = Quick(1);
         limits.bytes = size_t(3) << 19;
         const SolveResult r = Solve(rules, set.Board(), true, limits);
