@@ -1,7 +1,7 @@
 #pragma once
 // The search behind Solve. Short depth-first dashes along the likely moves win most deals;
 // a short complete pass settles most lost positions; a best-first pass over the likely moves
-// finds the harder wins; then a complete depth-first pass over fingerprinted positions tries
+// (counting the moves made a little) finds the harder wins; then a complete depth-first pass over fingerprinted positions tries
 // every move that can matter, so that running out of positions proves the game cannot be
 // won; when it runs out of room or of its share of the time instead, a best-first pass that
 // also counts the moves made so far has the time left. Under rules where the likely moves

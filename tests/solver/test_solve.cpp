@@ -56,6 +56,17 @@ TEST(Solve, EverySolutionReplaysToAWin)
         ASSERT_EQ(r.verdict, Verdict::Winnable) << r.reason;
         EXPECT_TRUE(ReplaysToWin(set.Board(), r));
     }
+    // A designed deal that the best-first pass wins only when it counts the moves made: the
+    // estimate alone leads it along one line ever deeper.
+    {
+        const GameRules rules = GameRules::FromValues({0, 3, 0, 2, 12, 7, 1, 1, 4, 2});
+        cBoardSet set;
+        Host host;
+        DealAsStarted(set, host, rules, 9, true);
+        const SolveResult r = Solve(rules, set.Board(), true, Quick(10));
+        ASSERT_EQ(r.verdict, Verdict::Winnable) << r.reason;
+        EXPECT_TRUE(ReplaysToWin(set.Board(), r));
+    }
     // Random rule sets from random play.
     std::mt19937 rng(4242);
     for (int i = 0; i < 80; ++i) {
