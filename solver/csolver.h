@@ -1,12 +1,12 @@
 #pragma once
 // The search behind Solve. Short depth-first dashes along the likely moves win most deals;
 // a short complete pass settles most lost positions; a best-first pass over the likely moves
-// (counting the moves made a little) finds the harder wins; then a complete depth-first pass over fingerprinted positions tries
-// every move that can matter, so that running out of positions proves the game cannot be
-// won; when it runs out of room or of its share of the time instead, a best-first pass that
-// also counts the moves made so far has the time left. Under rules where the likely moves
-// are all that can matter (FoundationFirst), the best-first pass is complete and comes
-// first, and the complete pass has all the time after it.
+// (counting the moves made a little) finds the harder wins; then a complete depth-first pass
+// over fingerprinted positions tries every move that can matter, so that running out of
+// positions proves the game cannot be won; when it runs out of room or of its share of the
+// time instead, a best-first pass that counts the moves made more has the time left. Under
+// rules where the likely moves are all that can matter (FoundationFirst), the best-first pass
+// is complete and comes first, and the complete pass has all the time after it.
 #include "cposition.h"
 #include "ctranstable.h"
 #include "mmoves.h"
