@@ -62,7 +62,7 @@ uint32_t cBestFirst::AddNode(uint32_t parent, uint16_t depth, const SolverMove& 
 {
     const uint32_t id = nodes_++;
     if ((id >> kBlockBits) == blocks_.size())
-        blocks_.push_back(std::make_unique<Node[]>(size_t(1) << kBlockBits));
+        blocks_.push_back(std::make_unique_for_overwrite<Node[]>(size_t(1) << kBlockBits));
     At(id) = {parent, depth, PackMove(m)};
     return id;
 }

@@ -170,8 +170,14 @@ Verdict cSolver::Search()
         last_ = Outcome::Cancelled;
         return Verdict::Unknown;
     }
-    // A short depth-first dash along the best-looking moves wins most deals at once.
+    // A short depth-first dash along the best-looking moves wins most deals at once. Where
+    // an exhausted dash proves nothing, the dashes can only find wins, which a chance
+    // collision could only hide: they tell positions apart by fingerprints alone, which
+    // spares writing out every position they meet.
+    table_.SetExact(start_.Rules().FoundationFirst());
     const Outcome dashed = Dashes();
+    table_.Clear();
+    table_.SetExact(true);
     if (dashed == Outcome::Won)
         return Verdict::Winnable;
     if (dashed == Outcome::Time || dashed == Outcome::Cancelled)

@@ -140,7 +140,7 @@ uint32_t cTransTable::Keep(const uint8_t* form, int n)
         const size_t limit = std::max(maxBytes_, LargestBuckets() * sizeof(Bucket) + kBlockBytes);
         if (at + need > kMaxFormBytes || slots + (blocks_.size() + 1) * kBlockBytes > limit)
             return 0;
-        blocks_.push_back(std::make_unique<uint8_t[]>(kBlockBytes));
+        blocks_.push_back(std::make_unique_for_overwrite<uint8_t[]>(kBlockBytes));
     }
     uint8_t* p = blocks_[at / kBlockBytes].get() + at % kBlockBytes;
     p[0] = static_cast<uint8_t>(n);
