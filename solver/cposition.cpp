@@ -106,6 +106,8 @@ void cPosition::PushCard(int loc, int card)
     const Tables& t = Random();
     const int kind = KindOf(loc);
     const int depth = len_[loc];
+    if (depth == 0 && IsTableauLoc(loc))
+        pileOrderState_ = Order::Stale;
     cards_[loc][depth] = static_cast<uint8_t>(card);
     if (IsTableauLoc(loc))
         CountOnPile(loc, depth, card);
@@ -159,6 +161,8 @@ void cPosition::MoveCards(int from, int to, int count)
     const int n = count + 1;
     const int first = len_[from] - n;
     const int base = len_[to];
+    if ((base == 0 && IsTableauLoc(to)) || (first == 0 && IsTableauLoc(from)))
+        pileOrderState_ = Order::Stale;
     const auto& zf0 = Random().z[0][KindOf(from)];
     const auto& zf1 = Random().z[1][KindOf(from)];
     const auto& zt0 = Random().z[0][KindOf(to)];
@@ -198,6 +202,30 @@ void cPosition::MoveCards(int from, int to, int count)
     Rehash(to);
 }
 
+const uint8_t* cPosition::PileOrder() const
+{
+    if (pileOrderState_ == Order::Stale) {
+        CardMask seen = 0;
+        uint8_t byTwin[kSolverCards];
+        int k = 0;
+        pileOrderState_ = Order::Known;
+        for (int t = 0; t < rules_->Piles(); ++t) {
+            if (len_[t] == 0) {
+                pileOrder_[k++] = static_cast<uint8_t>(t);
+                continue;
+            }
+            const int twin = twins_[t][0];
+            if ((seen >> twin) & 1)
+                pileOrderState_ = Order::Ambiguous;
+            seen |= CardMask(1) << twin;
+            byTwin[twin] = static_cast<uint8_t>(t);
+        }
+        for (; seen != 0; seen &= seen - 1)
+            pileOrder_[k++] = byTwin[std::countr_zero(seen)];
+    }
+    return pileOrderState_ == Order::Known ? pileOrder_ : nullptr;
+}
+
 void cPosition::Pack(PackedPosition& out) const
 {
     int k = 0;
@@ -215,6 +243,7 @@ void cPosition::Unpack(const PackedPosition& in)
     foundationCards_ = 0;
     total_[0] = total_[1] = 0;
     dirty_ = 0;
+    pileOrderState_ = Order::Stale;
     for (int loc = 0; loc < kLocations; ++loc) {
         len_[loc] = 0;
         hash_[0][loc] = hash_[1][loc] = 0;

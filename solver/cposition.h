@@ -128,6 +128,12 @@ public:
     // kind with the same contents have the same share.
     uint64_t PlaceHash(int loc) const { return mixed_[0][loc]; }
 
+    // The tableau piles as the canonical form (mcanonical.h) writes them where their order
+    // does not count: the empty ones first, then by their bottom twins; null when two piles
+    // have the same bottom twin. A bottom changes only when a pile empties or fills, so the
+    // order is worked out again only then.
+    const uint8_t* PileOrder() const;
+
     void Pack(PackedPosition& out) const;
     // Replaces the position with a packed one of the same rules.
     void Unpack(const PackedPosition& in);
@@ -157,6 +163,9 @@ private:
     mutable uint64_t mixedOf_[2][kLocations];
     mutable uint64_t mixed_[2][kLocations];
     mutable uint32_t dirty_ = 0;
+    enum class Order : uint8_t { Stale, Known, Ambiguous };
+    mutable Order pileOrderState_ = Order::Stale;
+    mutable uint8_t pileOrder_[kSolverPiles] = {};
     int onFoundations_ = 0;
     CardMask foundationCards_ = 0;
     int emptyCells_ = 0;

@@ -80,7 +80,11 @@ int Canonical(const cPosition& p, uint8_t* out)
     uint8_t symbols[kSymbols + kWord + kGroup];
     uint8_t* end = PutPlaces(p, kFoundationLoc, kSolverFoundations, sorted, r.FoundationByTop(), symbols);
     end = PutPlaces(p, kCellLoc, r.Cells(), sorted, false, end);
-    end = PutPlaces(p, 0, r.Piles(), sorted, false, end);
+    if (const uint8_t* order = sorted ? p.PileOrder() : nullptr)
+        for (int i = 0; i < r.Piles(); ++i)
+            end = PutPlace(p, order[i], false, end);
+    else
+        end = PutPlaces(p, 0, r.Piles(), sorted, false, end);
     const int n = static_cast<int>(end - symbols);
     // The last group is filled up with zeros: forms then end alike only when their symbols
     // do, as every form ends with kEnd.
