@@ -71,6 +71,38 @@ uint8_t* PutPlaces(const cPosition& p, int first, int count, bool sorted, bool t
             out = PutPlace(p, loc, topOnly, out);
     return out;
 }
+
+// The same for places told by one card each (free cells, or foundations by their tops),
+// from a mask of twins rather than lists; false, writing nothing, where two share a twin.
+bool PutSingles(const cPosition& p, int first, int count, bool topOnly, uint8_t*& out)
+{
+    CardMask seen = 0;
+    int filled = 0;
+    for (int i = 0; i < count; ++i) {
+        const int len = p.Len(first + i);
+        if (len == 0)
+            continue;
+        if (len > 1 && !topOnly)
+            return false;
+        seen |= CardMask(1) << p.Twins(first + i)[len - 1];
+        ++filled;
+    }
+    if (std::popcount(seen) != filled)
+        return false;
+    for (int i = filled; i < count; ++i)
+        *out++ = kEnd;
+    for (; seen != 0; seen &= seen - 1) {
+        *out++ = static_cast<uint8_t>(std::countr_zero(seen));
+        *out++ = kEnd;
+    }
+    return true;
+}
+
+// Sorted places told by one card each, the quick way where it can.
+uint8_t* PutSortedSingles(const cPosition& p, int first, int count, bool topOnly, uint8_t* out)
+{
+    return PutSingles(p, first, count, topOnly, out) ? out : PutPlaces(p, first, count, true, topOnly, out);
+}
 } // namespace
 
 int Canonical(const cPosition& p, uint8_t* out)
@@ -78,8 +110,10 @@ int Canonical(const cPosition& p, uint8_t* out)
     const cSolverRules& r = p.Rules();
     const bool sorted = r.Interchangeable();
     uint8_t symbols[kSymbols + kWord + kGroup];
-    uint8_t* end = PutPlaces(p, kFoundationLoc, kSolverFoundations, sorted, r.FoundationByTop(), symbols);
-    end = PutPlaces(p, kCellLoc, r.Cells(), sorted, false, end);
+    uint8_t* end = sorted && r.FoundationByTop()
+                       ? PutSortedSingles(p, kFoundationLoc, kSolverFoundations, true, symbols)
+                       : PutPlaces(p, kFoundationLoc, kSolverFoundations, sorted, r.FoundationByTop(), symbols);
+    end = sorted ? PutSortedSingles(p, kCellLoc, r.Cells(), false, end) : PutPlaces(p, kCellLoc, r.Cells(), false, false, end);
     if (const uint8_t* order = sorted ? p.PileOrder() : nullptr)
         for (int i = 0; i < r.Piles(); ++i)
             end = PutPlace(p, order[i], false, end);
