@@ -84,11 +84,12 @@ bool PutSingles(const cPosition& p, int first, int count, bool topOnly, uint8_t*
             continue;
         if (len > 1 && !topOnly)
             return false;
-        seen |= CardMask(1) << p.Twins(first + i)[len - 1];
+        const CardMask twin = CardMask(1) << p.Twins(first + i)[len - 1];
+        if (seen & twin)
+            return false;
+        seen |= twin;
         ++filled;
     }
-    if (std::popcount(seen) != filled)
-        return false;
     for (int i = filled; i < count; ++i)
         *out++ = kEnd;
     for (; seen != 0; seen &= seen - 1) {
