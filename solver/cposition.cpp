@@ -283,12 +283,17 @@ bool cPosition::PlayUp(int loc, AutoMove*& out)
 
 void cPosition::RunAutoplay(AutoMove*& out)
 {
+    // Most tops fit no foundation: one look at the cards the foundations want passes them
+    // by. A play changes what they want, so the mask is read again after each.
+    CardMask wanted = FoundationWants();
     for (int t = 0; t < rules_->Piles(); ++t)
-        if (len_[t] != 0)
-            PlayUp(t, out);
-    for (int r = 0; r < rules_->Cells(); ++r)
-        if (len_[kCellLoc + r] != 0)
-            PlayUp(kCellLoc + r, out);
+        if (len_[t] != 0 && ((wanted >> Top(t)) & 1) && PlayUp(t, out))
+            wanted = FoundationWants();
+    for (int r = 0; r < rules_->Cells(); ++r) {
+        const int loc = kCellLoc + r;
+        if (len_[loc] != 0 && ((wanted >> Top(loc)) & 1) && PlayUp(loc, out))
+            wanted = FoundationWants();
+    }
 }
 
 int cPosition::Apply(const SolverMove& m, AutoMove* chain)
