@@ -125,6 +125,54 @@ int cBestFirst::Priority(int depth) const
     return Estimate(p_) + depth * perFour_ / 4;
 }
 
+SearchOutcome cBestFirst::Expand(uint32_t id, const std::vector<SolverMove>& moves)
+{
+    AutoMove chain[kMaxChain];
+    const uint16_t depth = static_cast<uint16_t>(At(id).depth + 1);
+    for (const SolverMove& m : moves) {
+        const int n = p_.Apply(m, chain);
+        ++positions_;
+        if (p_.Won()) {
+            Trace(id, m);
+            return SearchOutcome::Won;
+        }
+        const cTransTable::Added added = table_.Add(p_);
+        if (added == cTransTable::Added::Full)
+            return SearchOutcome::Memory;
+        if (added == cTransTable::Added::New)
+            Queue(AddNode(id, depth, m), Priority(depth));
+        p_.Undo(m, chain, n);
+    }
+    return SearchOutcome::Exhausted;
+}
+
+SearchOutcome cBestFirst::ExpandByKeys(uint32_t id, const std::vector<SolverMove>& moves)
+{
+    AutoMove chain[kMaxChain];
+    const uint16_t depth = static_cast<uint16_t>(At(id).depth + 1);
+    children_.clear();
+    for (const SolverMove& m : moves) {
+        const int n = p_.Apply(m, chain);
+        ++positions_;
+        if (p_.Won()) {
+            Trace(id, m);
+            return SearchOutcome::Won;
+        }
+        const PositionKey key = p_.Key();
+        table_.Prefetch(key);
+        children_.push_back({key, Priority(depth), m});
+        p_.Undo(m, chain, n);
+    }
+    for (const Child& c : children_) {
+        const cTransTable::Added added = table_.Add(c.key, nullptr, 0);
+        if (added == cTransTable::Added::Full)
+            return SearchOutcome::Memory;
+        if (added == cTransTable::Added::New)
+            Queue(AddNode(id, depth, c.move), c.priority);
+    }
+    return SearchOutcome::Exhausted;
+}
+
 SearchOutcome cBestFirst::Run(uint64_t budget)
 {
     table_.Clear();
@@ -140,7 +188,6 @@ SearchOutcome cBestFirst::Run(uint64_t budget)
     MoveFilter filter;
     filter.fromFoundations = false;
     filter.every = p_.Rules().Autoplay() && AutoplayPending(p_);
-    AutoMove chain[kMaxChain];
     uint64_t sinceCheck = 0;
     uint32_t id = 0;
     while (PopBest(id)) {
@@ -153,21 +200,9 @@ SearchOutcome cBestFirst::Run(uint64_t budget)
         SolverMove safe;
         if (!p_.Rules().Autoplay() && SafeFoundationMove(p_, moves, safe))
             moves.assign(1, safe);
-        const uint16_t depth = static_cast<uint16_t>(At(id).depth + 1);
-        for (const SolverMove& m : moves) {
-            const int n = p_.Apply(m, chain);
-            ++positions_;
-            if (p_.Won()) {
-                Trace(id, m);
-                return SearchOutcome::Won;
-            }
-            const cTransTable::Added added = table_.Add(p_);
-            if (added == cTransTable::Added::Full)
-                return SearchOutcome::Memory;
-            if (added == cTransTable::Added::New)
-                Queue(AddNode(id, depth, m), Priority(depth));
-            p_.Undo(m, chain, n);
-        }
+        const SearchOutcome expanded = table_.Exact() ? Expand(id, moves) : ExpandByKeys(id, moves);
+        if (expanded != SearchOutcome::Exhausted)
+            return expanded;
         sinceCheck += moves.size();
         if (sinceCheck >= kCheckEvery) {
             sinceCheck = 0;

@@ -54,6 +54,10 @@ private:
     void GoTo(uint32_t id);
     void Trace(uint32_t id, const SolverMove& last);
     SearchOutcome Check() const;
+    // Makes every move from the position and keeps the new positions; Won with the
+    // solution when one wins, Memory when the table is full.
+    SearchOutcome Expand(uint32_t id, const std::vector<SolverMove>& moves);
+    SearchOutcome ExpandByKeys(uint32_t id, const std::vector<SolverMove>& moves);
     // The estimate of the position, with the moves that led to it where they count.
     int Priority(int depth) const;
     size_t Bytes() const;
@@ -78,6 +82,14 @@ private:
     std::vector<Step> path_;
     std::vector<AutoMove> chain_;
     std::vector<uint32_t> climb_;
+    // The children of the position being expanded, where the table needs only their
+    // fingerprints: all are made first, so that their look-ups overlap.
+    struct Child {
+        PositionKey key;
+        int priority;
+        SolverMove move;
+    };
+    std::vector<Child> children_;
     std::vector<SolverMove> solution_;
     uint64_t positions_ = 0;
     int perFour_ = 0;

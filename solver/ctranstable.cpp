@@ -27,8 +27,6 @@ constexpr size_t kMaxFormBytes = std::numeric_limits<uint32_t>::max();
 
 } // namespace
 
-size_t cTransTable::Home(uint32_t tag) const { return static_cast<size_t>((uint64_t(tag) * buckets_.size()) >> 32); }
-
 cTransTable::cTransTable(size_t maxBytes) : maxBytes_(maxBytes)
 {
     filled_.reserve(kTrackedBuckets);

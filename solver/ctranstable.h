@@ -33,6 +33,13 @@ public:
     // times as many in the same memory, for passes that can only find wins, which a chance
     // collision could only hide. Set while the table is empty.
     void SetExact(bool exact);
+    bool Exact() const { return exact_; }
+    // Asks for the memory a look-up of the fingerprint will read, so that several such
+    // reads can be under way at once.
+    void Prefetch(const PositionKey& key) const
+    {
+        __builtin_prefetch(&buckets_[Home(static_cast<uint32_t>(key.a >> 32))]);
+    }
     // A new bound for the table's memory, from its next growth on.
     void SetLimit(size_t maxBytes) { maxBytes_ = maxBytes; }
     // How many positions the slots can hold at the table's largest (the forms may fill its
@@ -56,7 +63,7 @@ private:
     void Reserve(size_t buckets);
     size_t LargestBuckets() const;
     // The bucket of a tag: scaled to the number of buckets.
-    size_t Home(uint32_t tag) const;
+    size_t Home(uint32_t tag) const { return static_cast<size_t>((uint64_t(tag) * buckets_.size()) >> 32); }
     // Stores a slot known to be absent.
     void Place(uint32_t tag, uint32_t form);
     // Keeps a canonical form; 0 when the memory bound forbids.
