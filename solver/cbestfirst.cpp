@@ -125,29 +125,18 @@ int cBestFirst::Priority(int depth) const
     return Estimate(p_) + depth * perFour_ / 4;
 }
 
-SearchOutcome cBestFirst::Expand(uint32_t id, const std::vector<SolverMove>& moves)
+bool cBestFirst::Keep(cTransTable::Added added, uint32_t parent, uint16_t depth, const SolverMove& m, int priority)
 {
-    AutoMove chain[kMaxChain];
-    const uint16_t depth = static_cast<uint16_t>(At(id).depth + 1);
-    for (const SolverMove& m : moves) {
-        const int n = p_.Apply(m, chain);
-        ++positions_;
-        if (p_.Won()) {
-            Trace(id, m);
-            return SearchOutcome::Won;
-        }
-        const cTransTable::Added added = table_.Add(p_);
-        if (added == cTransTable::Added::Full)
-            return SearchOutcome::Memory;
-        if (added == cTransTable::Added::New)
-            Queue(AddNode(id, depth, m), Priority(depth));
-        p_.Undo(m, chain, n);
-    }
-    return SearchOutcome::Exhausted;
+    if (added == cTransTable::Added::New)
+        Queue(AddNode(parent, depth, m), priority);
+    return added != cTransTable::Added::Full;
 }
 
-SearchOutcome cBestFirst::ExpandByKeys(uint32_t id, const std::vector<SolverMove>& moves)
+SearchOutcome cBestFirst::Expand(uint32_t id, const std::vector<SolverMove>& moves)
 {
+    // Where the table keeps fingerprints alone, every child is made before the table is
+    // asked about any, so that the look-ups overlap; a form needs the position itself.
+    const bool byKeys = !table_.Exact();
     AutoMove chain[kMaxChain];
     const uint16_t depth = static_cast<uint16_t>(At(id).depth + 1);
     children_.clear();
@@ -158,18 +147,20 @@ SearchOutcome cBestFirst::ExpandByKeys(uint32_t id, const std::vector<SolverMove
             Trace(id, m);
             return SearchOutcome::Won;
         }
-        const PositionKey key = p_.Key();
-        table_.Prefetch(key);
-        children_.push_back({key, Priority(depth), m});
+        if (byKeys) {
+            const PositionKey key = p_.Key();
+            table_.Prefetch(key);
+            children_.push_back({key, Priority(depth), m});
+        } else {
+            const cTransTable::Added added = table_.Add(p_);
+            if (!Keep(added, id, depth, m, added == cTransTable::Added::New ? Priority(depth) : 0))
+                return SearchOutcome::Memory;
+        }
         p_.Undo(m, chain, n);
     }
-    for (const Child& c : children_) {
-        const cTransTable::Added added = table_.Add(c.key, nullptr, 0);
-        if (added == cTransTable::Added::Full)
+    for (const Child& c : children_)
+        if (!Keep(table_.Add(c.key, nullptr, 0), id, depth, c.move, c.priority))
             return SearchOutcome::Memory;
-        if (added == cTransTable::Added::New)
-            Queue(AddNode(id, depth, c.move), c.priority);
-    }
     return SearchOutcome::Exhausted;
 }
 
@@ -200,7 +191,7 @@ SearchOutcome cBestFirst::Run(uint64_t budget)
         SolverMove safe;
         if (!p_.Rules().Autoplay() && SafeFoundationMove(p_, moves, safe))
             moves.assign(1, safe);
-        const SearchOutcome expanded = table_.Exact() ? Expand(id, moves) : ExpandByKeys(id, moves);
+        const SearchOutcome expanded = Expand(id, moves);
         if (expanded != SearchOutcome::Exhausted)
             return expanded;
         sinceCheck += moves.size();

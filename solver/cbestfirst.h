@@ -57,7 +57,8 @@ private:
     // Makes every move from the position and keeps the new positions; Won with the
     // solution when one wins, Memory when the table is full.
     SearchOutcome Expand(uint32_t id, const std::vector<SolverMove>& moves);
-    SearchOutcome ExpandByKeys(uint32_t id, const std::vector<SolverMove>& moves);
+    // Queues a child the table did not know; false when the table is full.
+    bool Keep(cTransTable::Added added, uint32_t parent, uint16_t depth, const SolverMove& m, int priority);
     // The estimate of the position, with the moves that led to it where they count.
     int Priority(int depth) const;
     size_t Bytes() const;
@@ -83,7 +84,7 @@ private:
     std::vector<AutoMove> chain_;
     std::vector<uint32_t> climb_;
     // The children of the position being expanded, where the table needs only their
-    // fingerprints: all are made first, so that their look-ups overlap.
+    // fingerprints (Expand).
     struct Child {
         PositionKey key;
         int priority;
